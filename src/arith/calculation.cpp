@@ -1,0 +1,134 @@
+// 計算: reads the two operands from the six entry fields, applies the chosen operator and shows
+// the exact result in lowest terms.
+#include "app/form1.h"
+#include "arith/checked.h"
+#include "arith/result_display.h"
+#include "entry/field_text.h"
+#include "entry/operator_choice.h"
+
+#include <string>
+
+namespace quorvel {
+namespace {
+
+constexpr std::string_view kErrorTitle = "エラーメッセージ";
+constexpr std::string_view kMissingEntry = "分母または分子が入力されていません。";
+constexpr std::string_view kBadDenominator = "分母を１以上の整数にしてください。";
+constexpr std::string_view kMissingOperator = "計算記号が入力されていません。";
+
+// The numerator of an operand over its own denominator. The operand is negative exactly when one
+// of two things holds: its whole part is negative (a value below 0, or the lone "-"), or its
+// numerator is. "-0" has the value 0 and does not count as negative.
+std::int32_t improperNumerator(std::int32_t W, std::int32_t N, std::int32_t D,
+                               const std::string& wholeText)
+{
+    using namespace checked;
+    if (W < 0 && N < 0) {
+        return neg(add(mul(W, D), N));
+    }
+    if (W < 0) {
+        return sub(mul(W, D), N);
+    }
+    if (wholeText == "-") {
+        return neg(N);
+    }
+    if (W > 0 && N < 0) {
+        return sub(N, mul(W, D));
+    }
+    return add(mul(W, D), N);
+}
+
+// (L ÷ D1) × A1 ± (L ÷ D2) × A2, exact in 64 bits; only the final value must fit in 32.
+std::int32_t commonDenominatorSum(std::int32_t L, std::int32_t D1, std::int32_t A1,
+                                  std::int32_t D2, std::int32_t A2, bool subtract)
+{
+    const std::int64_t left = std::int64_t{L / D1} * A1;
+    const std::int64_t right = std::int64_t{L / D2} * A2;
+    return checked::narrow(subtract ? left - right : left + right);
+}
+
+} // namespace
+
+void Form1::AKS()
+{
+    Toolkit& ui = toolkit_;
+    ui.setCaption(LabelId::Label1, "");
+    ui.setCaption(LabelId::Label2, "");
+    ui.setCaption(LabelId::Label5, "");
+    ui.setCaption(LabelId::Label6, "");
+
+    // Every path that is not ended by a run-time error finishes here.
+    const auto finish = [this, &ui] {
+        if (vars_.KN == OperatorNone) {
+            ui.setCaption(LabelId::Label6, "");
+        }
+    };
+
+    for (const LabelId label : {LabelId::Label7, LabelId::Label8, LabelId::Label10,
+                                LabelId::Label11}) {
+        if (ui.caption(label).empty()) {
+            ui.messageBox(kMissingEntry, kErrorTitle, MessageIcon::Error);
+            finish();
+            return;
+        }
+    }
+
+    const std::int32_t D1 = FieldValue(ui.caption(LabelId::Label7));
+    const std::int32_t N1 = FieldValue(ui.caption(LabelId::Label8));
+    const std::string wholeText1 = ui.caption(LabelId::Label9);
+    const std::int32_t W1 = FieldValue(wholeText1);
+    const std::int32_t D2 = FieldValue(ui.caption(LabelId::Label10));
+    const std::int32_t N2 = FieldValue(ui.caption(LabelId::Label11));
+    const std::string wholeText2 = ui.caption(LabelId::Label12);
+    const std::int32_t W2 = FieldValue(wholeText2);
+
+    if (D1 <= 0 || D2 <= 0) {
+        ui.messageBox(kBadDenominator, kErrorTitle, MessageIcon::Error);
+        finish();
+        return;
+    }
+
+    ui.setLineVisible(LineId::Line3, true);
+
+    const std::int32_t A1 = improperNumerator(W1, N1, D1, wholeText1);
+    const std::int32_t A2 = improperNumerator(W2, N2, D2, wholeText2);
+
+    // The common denominator is formed for every operator, before the operator is looked at.
+    LCM(D1, D2);
+
+    std::int32_t S = 0;
+    switch (vars_.KN) {
+    case OperatorAdd:
+        S = commonDenominatorSum(vars_.L, D1, A1, D2, A2, false);
+        break;
+    case OperatorSubtract:
+        S = commonDenominatorSum(vars_.L, D1, A1, D2, A2, true);
+        break;
+    case OperatorMultiply:
+        S = checked::mul(A1, A2);
+        vars_.L = checked::mul(D1, D2);
+        break;
+    case OperatorDivide:
+        // The denominator takes the sign of A2 and is 0 for a second operand of 0.
+        S = checked::mul(A1, D2);
+        vars_.L = checked::mul(D1, A2);
+        break;
+    default:
+        ui.messageBox(kMissingOperator, kErrorTitle, MessageIcon::Error);
+        break;
+    }
+
+    const std::int32_t q = checked::div(S, vars_.L);
+    const std::int32_t r = checked::rem(S, vars_.L);
+    GCD(r, vars_.L);
+    const std::int32_t d = checked::div(vars_.L, vars_.G);
+    const std::int32_t n = checked::div(r, vars_.G);
+    ShowResult(*this, q, d, n);
+
+    if (ui.optionSelected(OptionId::Option6)) {
+        ToImproper(*this);
+    }
+    finish();
+}
+
+} // namespace quorvel

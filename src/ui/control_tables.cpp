@@ -1,0 +1,101 @@
+#include "ui/control_tables.h"
+
+#include <array>
+
+namespace quorvel::ui {
+namespace {
+
+using enum Alignment;
+constexpr std::optional<Colour> kNone;
+constexpr Colour kWhite = 0xFFFFFF;
+constexpr Colour kDarkGrey = 0x404040;
+constexpr FontSpec kDefault{};
+constexpr FontSpec kField{12, true};
+constexpr FontSpec kDigit{18, false};
+constexpr FontSpec kOperator{17.25, false};
+
+// clang-format off
+constexpr std::array kLabels{
+//  label             name       caption  Left  Top  Width Height font          back    text       align   click
+    LabelSpec{LabelId::Label9,  "Label9",  "", {240,  360, 495, 255}, kField,       kWhite, kNone,     Right,  Event::Label9_Click},
+    LabelSpec{LabelId::Label8,  "Label8",  "", {960,  120, 615, 255}, kField,       kWhite, kNone,     Left,   Event::Label8_Click},
+    LabelSpec{LabelId::Label7,  "Label7",  "", {960,  600, 615, 255}, kField,       kWhite, kDarkGrey, Centre, Event::Label7_Click},
+    LabelSpec{LabelId::Label3,  "Label3",  "", {1800, 285, 495, 495}, {20.25},      kNone,  kNone,     Left,   std::nullopt},
+    LabelSpec{LabelId::Label12, "Label12", "", {2280, 360, 495, 255}, kField,       kWhite, kNone,     Right,  Event::Label12_Click},
+    LabelSpec{LabelId::Label11, "Label11", "", {3000, 120, 615, 255}, kField,       kWhite, kNone,     Left,   Event::Label11_Click},
+    LabelSpec{LabelId::Label10, "Label10", "", {3000, 600, 615, 255}, kField,       kWhite, kNone,     Centre, Event::Label10_Click},
+    LabelSpec{LabelId::Label4,  "Label4",  "=",{3840, 240, 255, 495}, {24},         kNone,  kNone,     Left,   std::nullopt},
+    LabelSpec{LabelId::Label5,  "Label5",  "", {4200, 240, 255, 375}, {21.75},      kNone,  kNone,     Left,   std::nullopt},
+    LabelSpec{LabelId::Label6,  "Label6",  "", {4560, 360, 615, 255}, kField,       kNone,  kNone,     Left,   std::nullopt},
+    LabelSpec{LabelId::Label2,  "Label2",  "", {5400, 120, 735, 255}, kField,       kNone,  kNone,     Left,   std::nullopt},
+    LabelSpec{LabelId::Label1,  "Label1",  "", {5400, 600, 735, 255}, kField,       kNone,  kNone,     Left,   std::nullopt},
+};
+
+constexpr std::array kLines{
+//  line                 name     X1    Y1   X2    Y2
+    LineSpec{LineId::Line1, "Line1", 840,  480, 1680, 480},
+    LineSpec{LineId::Line2, "Line2", 2880, 480, 3720, 480},
+    LineSpec{LineId::Line3, "Line3", 5280, 480, 6240, 480},
+};
+
+constexpr std::array kButtons{
+//  name                caption       Left  Top   Width Height  font       click
+    ButtonSpec{"Command18", "整数",     {2040, 1200, 615,  615}, kDefault,  Event::Command18_Click},
+    ButtonSpec{"Command19", "分母",     {2640, 1200, 615,  615}, kDefault,  Event::Command19_Click},
+    ButtonSpec{"Command20", "分子",     {3240, 1200, 615,  615}, kDefault,  Event::Command20_Click},
+    ButtonSpec{"Command21", "戻る",     {3840, 1200, 615,  615}, kDefault,  Event::Command21_Click},
+    ButtonSpec{"Command24", "-/+",      {4440, 1200, 735,  615}, {18},      Event::Command24_Click},
+    ButtonSpec{"Command11", "7",        {2040, 1800, 615,  615}, kDigit,    Event::Command11_Click},
+    ButtonSpec{"Command12", "8",        {2640, 1800, 615,  615}, kDigit,    Event::Command12_Click},
+    ButtonSpec{"Command13", "9",        {3240, 1800, 615,  615}, kDigit,    Event::Command13_Click},
+    ButtonSpec{"Command17", "÷",        {3840, 1800, 615,  615}, kOperator, Event::Command17_Click},
+    ButtonSpec{"Command8",  "4",        {2040, 2400, 615,  615}, kDigit,    Event::Command8_Click},
+    ButtonSpec{"Command9",  "5",        {2640, 2400, 615,  615}, kDigit,    Event::Command9_Click},
+    ButtonSpec{"Command10", "6",        {3240, 2400, 615,  615}, kDigit,    Event::Command10_Click},
+    ButtonSpec{"Command16", "×",        {3840, 2400, 615,  615}, kOperator, Event::Command16_Click},
+    ButtonSpec{"Command5",  "1",        {2040, 3000, 615,  615}, kDigit,    Event::Command5_Click},
+    ButtonSpec{"Command6",  "2",        {2640, 3000, 615,  615}, kDigit,    Event::Command6_Click},
+    ButtonSpec{"Command7",  "3",        {3240, 3000, 615,  615}, kDigit,    Event::Command7_Click},
+    ButtonSpec{"Command15", "－",       {3840, 3000, 615,  615}, kOperator, Event::Command15_Click},
+    ButtonSpec{"Command4",  "0",        {2040, 3600, 615,  615}, kDigit,    Event::Command4_Click},
+    ButtonSpec{"Command1",  "計算",     {2640, 3600, 1215, 615}, kDigit,    Event::Command1_Click},
+    ButtonSpec{"Command14", "＋",       {3840, 3600, 615,  615}, kOperator, Event::Command14_Click},
+    ButtonSpec{"Command22", "一つ消す", {4800, 2880, 1575, 615}, kDigit,    Event::Command22_Click},
+    ButtonSpec{"Command2",  "全て消す", {4800, 3480, 1575, 615}, kDigit,    Event::Command2_Click},
+    ButtonSpec{"Command3",  "終了",     {240,  3480, 1215, 615}, kDefault,  Event::Command3_Click},
+};
+
+constexpr FrameSpec kFrame{"Frame2", "答えの表示方法", {120, 1200, 1575, 1815}};
+
+constexpr std::array kOptions{
+//  option                name       caption   Left Top   Width Height  selected click
+    OptionSpec{OptionId::Option5, "Option5", "帯分数", {240, 480,  1095, 375}, true,  Event::Option5_Click},
+    OptionSpec{OptionId::Option6, "Option6", "仮分数", {240, 1080, 1095, 300}, false, Event::Option6_Click},
+};
+
+constexpr std::array kMenu{
+    MenuCommandSpec{"FileExit", "終了",           Event::FileExit_Click},
+    MenuCommandSpec{"FileBer",  "バージョン情報", Event::FileBer_Click},
+};
+
+constexpr std::array<std::string_view, 38> kTabOrder{
+    "Command2",  "Command3",  "Label2",    "Label1",    "Label6",    "Label5",    "Label4",
+    "Label3",    "Frame2",    "Option5",   "Option6",   "Command1",  "Command4",  "Command5",
+    "Command6",  "Command7",  "Command8",  "Command9",  "Command10", "Command11", "Command12",
+    "Command13", "Command14", "Command15", "Command16", "Command17", "Command18", "Command19",
+    "Command20", "Command21", "Label8",    "Label9",    "Label10",   "Label11",   "Label12",
+    "Label7",    "Command22", "Command24",
+};
+// clang-format on
+
+} // namespace
+
+std::span<const LabelSpec> labelTable() { return kLabels; }
+std::span<const LineSpec> lineTable() { return kLines; }
+std::span<const ButtonSpec> buttonTable() { return kButtons; }
+const FrameSpec& frameSpec() { return kFrame; }
+std::span<const OptionSpec> optionTable() { return kOptions; }
+std::span<const MenuCommandSpec> menuTable() { return kMenu; }
+std::span<const std::string_view> tabOrder() { return kTabOrder; }
+
+} // namespace quorvel::ui

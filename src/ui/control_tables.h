@@ -1,0 +1,94 @@
+#pragma once
+
+#include "app/events.h"
+#include "app/toolkit.h"
+
+#include <optional>
+#include <span>
+#include <string_view>
+
+// The window's controls as data: one row per control, positions and sizes in twips as the
+// layout was drawn (15 twips make one pixel at 96 dpi), colours as &HBBGGRR.
+namespace quorvel::ui {
+
+inline constexpr int kTwipsPerPixel = 15;
+inline constexpr int kClientWidthTwips = 6480;
+inline constexpr int kClientHeightTwips = 4395;
+
+// Points and weight of a font that names the window's Japanese face; 0 points means the
+// window's default font.
+struct FontSpec {
+    double points = 0;
+    bool bold = false;
+};
+
+enum class Alignment : std::uint8_t { Left, Right, Centre };
+
+struct Rect {
+    int left;
+    int top;
+    int width;
+    int height;
+};
+
+struct LabelSpec {
+    LabelId id;
+    std::string_view name;
+    std::string_view caption;
+    Rect rect;
+    FontSpec font;
+    std::optional<Colour> back;
+    std::optional<Colour> text;
+    Alignment alignment;
+    std::optional<Event> click;
+};
+
+struct LineSpec {
+    LineId id;
+    std::string_view name;
+    int x1;
+    int y1;
+    int x2;
+    int y2;
+};
+
+struct ButtonSpec {
+    std::string_view name;
+    std::string_view caption;
+    Rect rect;
+    FontSpec font;
+    Event click;
+};
+
+struct FrameSpec {
+    std::string_view name;
+    std::string_view caption;
+    Rect rect;
+};
+
+// Option buttons stand inside the frame; their rectangles are relative to it.
+struct OptionSpec {
+    OptionId id;
+    std::string_view name;
+    std::string_view caption;
+    Rect rect;
+    bool selected;
+    Event click;
+};
+
+struct MenuCommandSpec {
+    std::string_view name;
+    std::string_view caption;
+    Event click;
+};
+
+std::span<const LabelSpec> labelTable();
+std::span<const LineSpec> lineTable();
+std::span<const ButtonSpec> buttonTable();
+const FrameSpec& frameSpec();
+std::span<const OptionSpec> optionTable();
+std::span<const MenuCommandSpec> menuTable();
+// Control names by tab index; labels and the frame hold an index but never take the focus.
+std::span<const std::string_view> tabOrder();
+
+} // namespace quorvel::ui

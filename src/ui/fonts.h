@@ -1,0 +1,11 @@
+#pragma once
+
+#include <QFont>
+
+namespace quorvel::ui {
+
+// The window's Japanese face at the given size. The window asks for "ＭＳ Ｐゴシック"; fontconfig
+// knows no alias for it, so the metric-compatible IPAPGothic stands in where it is missing.
+[[nodiscard]] QFont japaneseFont(double points, bool bold);
+
+} // namespace quorvel::ui

@@ -1,0 +1,284 @@
+#include "ui/main_window.h"
+
+#include "ui/control_tables.h"
+#include "ui/fonts.h"
+#include "ui/widgets.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QGroupBox>
+#include <QLayout>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace quorvel::ui {
+namespace {
+
+constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+
+QRect pixelRect(const Rect& r)
+{
+    return {px(r.left), px(r.top), px(r.width), px(r.height)};
+}
+
+QColor toQColor(Colour c)
+{
+    return {static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8U) & 0xFFU),
+            static_cast<int>((c >> 16U) & 0xFFU)};
+}
+
+QString toQString(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+Qt::Alignment toQtAlignment(Alignment alignment)
+{
+    switch (alignment) {
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Alignment::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
+}
+
+void applyFont(QWidget* widget, const FontSpec& font)
+{
+    if (font.points > 0) {
+        widget->setFont(japaneseFont(font.points, font.bold));
+    }
+}
+
+// An option group is entered by Tab on its selected button, as on every desktop: only the
+// selected one is a tab stop, the other still takes the focus when clicked.
+void followSelectionWithTabStop(QRadioButton* option)
+{
+    const auto update = [option](bool checked) {
+        option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
+    };
+    update(option->isChecked());
+    QObject::connect(option, &QRadioButton::toggled, option, update);
+}
+
+} // namespace
+
+MainWindow::MainWindow() : nativeKeyCodes_(nativeKeyCodesOf(QGuiApplication::platformName()))
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Quorvel"));
+    setWindowIcon(QIcon(QStringLiteral(":/quorvel/quorvel.xpm")));
+    setFont(japaneseFont(9, false));
+
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("client"));
+    client->setFixedSize(px(kClientWidthTwips), px(kClientHeightTwips));
+    setCentralWidget(client);
+
+    createLines(client);
+    createLabels(client);
+    createButtons(client);
+    createDisplayModeGroup(client);
+    createMenu();
+    applyTabOrder();
+    // The window keeps the size its client area and menu bar need.
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    qApp->installEventFilter(this);
+    form_.handle(Event::Form_Load);
+    findChild<QPushButton*>(QStringLiteral("Command2"))->setFocus();
+}
+
+void MainWindow::createLabels(QWidget* client)
+{
+    for (const LabelSpec& spec : labelTable()) {
+        auto* label = new ClickableLabel(toQString(spec.caption), client);
+        label->setObjectName(toQString(spec.name));
+        label->setTextFormat(Qt::PlainText);
+        label->setGeometry(pixelRect(spec.rect));
+        label->setAlignment(toQtAlignment(spec.alignment));
+        applyFont(label, spec.font);
+        QPalette palette = label->palette();
+        if (spec.back) {
+            palette.setColor(QPalette::Window, toQColor(*spec.back));
+            label->setAutoFillBackground(true);
+        }
+        if (spec.text) {
+            palette.setColor(QPalette::WindowText, toQColor(*spec.text));
+        }
+        label->setPalette(palette);
+        if (spec.click) {
+            connect(label, &ClickableLabel::clicked, this,
+                    [this, event = *spec.click] { form_.handle(event); });
+        }
+        labels_.at(static_cast<std::size_t>(spec.id)) = label;
+    }
+}
+
+void MainWindow::createLines(QWidget* client)
+{
+    for (const LineSpec& spec : lineTable()) {
+        auto* bar = new FractionBar(client);
+        bar->setObjectName(toQString(spec.name));
+        bar->setGeometry(px(spec.x1), px(spec.y1), px(spec.x2 - spec.x1) + 1,
+                         px(spec.y2 - spec.y1) + 1);
+        lines_.at(static_cast<std::size_t>(spec.id)) = bar;
+    }
+}
+
+void MainWindow::createButtons(QWidget* client)
+{
+    for (const ButtonSpec& spec : buttonTable()) {
+        auto* button = new QPushButton(toQString(spec.caption), client);
+        button->setObjectName(toQString(spec.name));
+        button->setGeometry(pixelRect(spec.rect));
+        // No button answers Enter as a default button would.
+        button->setAutoDefault(false);
+        applyFont(button, spec.font);
+        connect(button, &QPushButton::clicked, this,
+                [this, event = spec.click] { form_.handle(event); });
+    }
+}
+
+void MainWindow::createDisplayModeGroup(QWidget* client)
+{
+    const FrameSpec& frameRow = frameSpec();
+    auto* frame = new QGroupBox(toQString(frameRow.caption), client);
+    frame->setObjectName(toQString(frameRow.name));
+    frame->setGeometry(pixelRect(frameRow.rect));
+    for (const OptionSpec& spec : optionTable()) {
+        auto* option = new QRadioButton(toQString(spec.caption), frame);
+        option->setObjectName(toQString(spec.name));
+        option->setGeometry(pixelRect(spec.rect));
+        option->setChecked(spec.selected);
+        followSelectionWithTabStop(option);
+        // A click that selects the option, or one on the option already selected.
+        connect(option, &QRadioButton::clicked, this,
+                [this, event = spec.click] { form_.handle(event); });
+        options_.at(spec.id == OptionId::Option5 ? 0 : 1) = option;
+    }
+}
+
+void MainWindow::createMenu()
+{
+    for (const MenuCommandSpec& spec : menuTable()) {
+        QAction* action = menuBar()->addAction(toQString(spec.caption));
+        action->setObjectName(toQString(spec.name));
+        connect(action, &QAction::triggered, this,
+                [this, event = spec.click] { form_.handle(event); });
+    }
+}
+
+void MainWindow::applyTabOrder()
+{
+    QWidget* previous = nullptr;
+    for (const std::string_view name : tabOrder()) {
+        auto* widget = findChild<QWidget*>(toQString(name));
+        if (widget == nullptr || qobject_cast<QLabel*>(widget) != nullptr ||
+            qobject_cast<QGroupBox*>(widget) != nullptr) {
+            continue;
+        }
+        if (previous != nullptr) {
+            setTabOrder(previous, widget);
+        }
+        previous = widget;
+    }
+}
+
+QLabel* MainWindow::label(LabelId id) const
+{
+    return labels_.at(static_cast<std::size_t>(id));
+}
+
+QWidget* MainWindow::line(LineId id) const
+{
+    return lines_.at(static_cast<std::size_t>(id));
+}
+
+std::string MainWindow::caption(LabelId id) const
+{
+    return label(id)->text().toStdString();
+}
+
+void MainWindow::setCaption(LabelId id, std::string_view text)
+{
+    label(id)->setText(toQString(text));
+}
+
+void MainWindow::setBackColour(LabelId id, Colour colour)
+{
+    QLabel* target = label(id);
+    QPalette palette = target->palette();
+    palette.setColor(QPalette::Window, toQColor(colour));
+    target->setPalette(palette);
+    target->setAutoFillBackground(true);
+}
+
+void MainWindow::setLineVisible(LineId id, bool visible)
+{
+    line(id)->setVisible(visible);
+}
+
+bool MainWindow::optionSelected(OptionId option) const
+{
+    return options_.at(option == OptionId::Option5 ? 0 : 1)->isChecked();
+}
+
+void MainWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon)
+{
+    const QString programText = toQString(text);
+    // The program separates lines with a carriage return alone; the box breaks on line feeds.
+    QString shown = programText;
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
+                    toQString(title), shown, QMessageBox::Ok, this);
+    box.setTextFormat(Qt::PlainText);
+    emit messageBoxAboutToShow(&box, programText);
+    box.exec();
+}
+
+void MainWindow::unload()
+{
+    close();
+}
+
+void MainWindow::runtimeErrorRaised(RuntimeErrorKind kind)
+{
+    emit runtimeErrorReported(kind);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    // The window previews every key press once, before the focused control sees it. The filter
+    // is application-wide and sees one press again on each widget it propagates to, so it acts
+    // only on the delivery to the focused widget of this window (or to the window itself when
+    // nothing in it has the focus), and never consumes the key.
+    if (event->type() == QEvent::KeyPress) {
+        QWidget* focus = QApplication::focusWidget();
+        const bool ours = focus != nullptr ? (watched == focus && focus->window() == this)
+                                           : (watched == this);
+        if (ours) {
+            const auto& key = static_cast<const QKeyEvent&>(*event);
+            const int vk = windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_);
+            int shift = 0;
+            shift |= key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
+            shift |= key.modifiers().testFlag(Qt::ControlModifier) ? 2 : 0;
+            shift |= key.modifiers().testFlag(Qt::AltModifier) ? 4 : 0;
+            form_.handleKeyDown(static_cast<std::int16_t>(vk), static_cast<std::int16_t>(shift));
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    // Closing is never refused: the program ends with the window, nothing is asked or saved.
+    event->accept();
+    emit unloaded();
+}
+
+} // namespace quorvel::ui

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "app/form1.h"
+#include "app/toolkit.h"
+#include "ui/virtual_key.h"
+
+#include <QMainWindow>
+
+#include <array>
+
+class QLabel;
+class QMessageBox;
+class QRadioButton;
+
+namespace quorvel::ui {
+
+class ClickableLabel;
+class FractionBar;
+
+// The calculator window on Qt Widgets: creates the controls from their tables, forwards their
+// events to Form1 and carries out Form1's toolkit operations on the real widgets.
+class MainWindow : public QMainWindow, public Toolkit {
+    Q_OBJECT
+public:
+    MainWindow();
+
+    [[nodiscard]] const Form1& form() const { return form_; }
+
+    // Toolkit
+    [[nodiscard]] std::string caption(LabelId label) const override;
+    void setCaption(LabelId label, std::string_view text) override;
+    void setBackColour(LabelId label, Colour colour) override;
+    void setLineVisible(LineId line, bool visible) override;
+    [[nodiscard]] bool optionSelected(OptionId option) const override;
+    void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void unload() override;
+    void runtimeErrorRaised(RuntimeErrorKind kind) override;
+
+    [[nodiscard]] QLabel* label(LabelId id) const;
+    [[nodiscard]] QWidget* line(LineId id) const;
+
+signals:
+    // Emitted with the box already built and just before it runs modally; text is the program's
+    // own text, before its carriage returns became line breaks for display.
+    void messageBoxAboutToShow(QMessageBox* box, const QString& text);
+    void runtimeErrorReported(quorvel::RuntimeErrorKind kind);
+    void unloaded();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void createLabels(QWidget* client);
+    void createLines(QWidget* client);
+    void createButtons(QWidget* client);
+    void createDisplayModeGroup(QWidget* client);
+    void createMenu();
+    void applyTabOrder();
+
+    Form1 form_{*this};
+    NativeKeyCodes nativeKeyCodes_;
+    std::array<QLabel*, 13> labels_{};     // by label number; [0] unused
+    std::array<QWidget*, 4> lines_{};      // by line number; [0] unused
+    std::array<QRadioButton*, 2> options_{}; // Option5, Option6
+};
+
+} // namespace quorvel::ui
