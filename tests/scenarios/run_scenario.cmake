@@ -1,0 +1,20 @@
+# Runs one scenario through quorvel-scenario and compares its transcript with the expected one
+# (SCENARIO with the extension .expected). Set UPDATE=1 to rewrite the expected transcript.
+string(REGEX REPLACE "\\.scn$" ".expected" expected_file "${SCENARIO}")
+execute_process(COMMAND "${RUNNER}" "${SCENARIO}"
+    OUTPUT_VARIABLE actual RESULT_VARIABLE status ERROR_VARIABLE errors)
+if(NOT status EQUAL 0)
+    message(FATAL_ERROR "quorvel-scenario failed (${status}):\n${errors}")
+endif()
+if(DEFINED ENV{UPDATE})
+    file(WRITE "${expected_file}" "${actual}")
+    return()
+endif()
+file(READ "${expected_file}" expected)
+if(NOT actual STREQUAL expected)
+    get_filename_component(name "${SCENARIO}" NAME_WE)
+    set(actual_file "${CMAKE_CURRENT_BINARY_DIR}/${name}.actual")
+    file(WRITE "${actual_file}" "${actual}")
+    execute_process(COMMAND diff -u "${expected_file}" "${actual_file}")
+    message(FATAL_ERROR "transcript differs from ${expected_file}")
+endif()
