@@ -239,6 +239,9 @@ void MainWindow::messageBox(std::string_view text, std::string_view title, Messa
     box.setTextFormat(Qt::PlainText);
     emit messageBoxAboutToShow(&box, programText);
     box.exec();
+    // Give the keyboard back to the calculator even where no window manager does so, so typing
+    // goes on into the field that was active, with the focus where it was.
+    activateWindow();
 }
 
 void MainWindow::unload()

@@ -2,12 +2,18 @@
 //   x11-probe find TITLE TIMEOUT_MS    id of the mapped top-level window with that title
 //   x11-probe size WINDOW              its width and height
 //   x11-probe pixel WINDOW X Y         colour at (X, Y) inside it, as RRGGBB
+//   x11-probe tap KEYCODE...           real key presses (XTest) of X keycodes, one after another
+//   x11-probe chord MOD KEY            KEY pressed while the modifier key MOD is held
+//   x11-probe hold KEYCODE MS          KEY held down for MS milliseconds (auto-repeat runs)
+//   x11-probe numlock on|off           sets the NumLock state
 //   x11-probe time-to-map COMMAND...   starts COMMAND and waits, on X events rather than by
 //                                      polling, for its first top-level window to map; prints
 //                                      the milliseconds and the pid
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
+#include <X11/XKBlib.h>
 #include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
 
 #include <chrono>
 #include <cstdio>
@@ -95,6 +101,48 @@ int pixel(Display* display, Window window, int x, int y)
     return 0;
 }
 
+void key(Display* display, unsigned int keycode, bool down)
+{
+    XTestFakeKeyEvent(display, keycode, down ? True : False, CurrentTime);
+    XSync(display, False);
+    std::this_thread::sleep_for(std::chrono::milliseconds(15));
+}
+
+int tap(Display* display, char** keycodes, int count)
+{
+    for (int i = 0; i < count; ++i) {
+        const auto code = static_cast<unsigned int>(std::atoi(keycodes[i]));
+        key(display, code, true);
+        key(display, code, false);
+    }
+    return 0;
+}
+
+int chord(Display* display, unsigned int modifier, unsigned int code)
+{
+    key(display, modifier, true);
+    key(display, code, true);
+    key(display, code, false);
+    key(display, modifier, false);
+    return 0;
+}
+
+int hold(Display* display, unsigned int code, long ms)
+{
+    key(display, code, true);
+    std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    key(display, code, false);
+    return 0;
+}
+
+int numLock(Display* display, bool on)
+{
+    const unsigned int mask = XkbKeysymToModifiers(display, XK_Num_Lock);
+    XkbLockModifiers(display, XkbUseCoreKbd, mask, on ? mask : 0);
+    XSync(display, False);
+    return 0;
+}
+
 int timeToMap(Display* display, char** command)
 {
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
@@ -124,7 +172,7 @@ int timeToMap(Display* display, char** command)
 int main(int argc, char** argv)
 {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: x11-probe find|size|pixel|time-to-map ...\n");
+        std::fprintf(stderr, "usage: x11-probe find|size|pixel|tap|chord|hold|numlock|time-to-map ...\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -141,6 +189,14 @@ int main(int argc, char** argv)
     } else if (verb == "pixel" && argc == 5) {
         status = pixel(display, std::strtoul(argv[2], nullptr, 0), std::atoi(argv[3]),
                        std::atoi(argv[4]));
+    } else if (verb == "tap") {
+        status = tap(display, argv + 2, argc - 2);
+    } else if (verb == "chord" && argc == 4) {
+        status = chord(display, std::atoi(argv[2]), std::atoi(argv[3]));
+    } else if (verb == "hold" && argc == 4) {
+        status = hold(display, std::atoi(argv[2]), std::atol(argv[3]));
+    } else if (verb == "numlock" && argc == 3) {
+        status = numLock(display, std::string(argv[2]) == "on");
     } else if (verb == "time-to-map") {
         status = timeToMap(display, argv + 2);
     }

@@ -133,6 +133,8 @@ bool Runner::runLine(const std::string& rawLine)
     if (!understood) {
         print(std::string(R"({"bad_line": )") + jsonString(line) + "}");
     }
+    // What the event loop would do before the user's next action: deliver what is pending.
+    QApplication::processEvents();
     return !ended_;
 }
 
