@@ -17,8 +17,7 @@ namespace {
 
 constexpr std::string_view kErrorTitle = "エラーメッセージ";
 
-std::string_view runtimeErrorText(RuntimeErrorKind kind)
-{
+std::string_view runtimeErrorText(RuntimeErrorKind kind) {
     switch (kind) {
     case RuntimeErrorKind::Overflow:
         return "数が大きすぎるため計算できません。";
@@ -30,8 +29,7 @@ std::string_view runtimeErrorText(RuntimeErrorKind kind)
 
 } // namespace
 
-template <typename Handler> void Form1::guarded(Handler&& handler)
-{
+template <typename Handler> void Form1::guarded(Handler&& handler) {
     try {
         handler();
     } catch (const RuntimeError& error) {
@@ -40,24 +38,20 @@ template <typename Handler> void Form1::guarded(Handler&& handler)
     }
 }
 
-void Form1::handle(Event event)
-{
+void Form1::handle(Event event) {
     guarded([this, event] { runEvent(event); });
 }
 
-void Form1::handleKeyDown(std::int16_t keyCode, std::int16_t shift)
-{
+void Form1::handleKeyDown(std::int16_t keyCode, std::int16_t shift) {
     guarded([this, keyCode, shift] { Form_KeyDown(keyCode, shift); });
 }
 
-void Form1::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/)
-{
+void Form1::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
     KeyDown(*this, keyCode);
 }
 
 // Which handler each event runs: the one place where controls meet their behaviour.
-void Form1::runEvent(Event event)
-{
+void Form1::runEvent(Event event) {
     switch (event) {
     case Event::Form_Load:
         // The first operand's whole part is where typing starts.

@@ -21,7 +21,8 @@ struct FormVariables {
 // controls themselves belong to the toolkit; Form1 reaches them only through Toolkit.
 class Form1 {
 public:
-    explicit Form1(Toolkit& toolkit) : toolkit_(toolkit) {}
+    explicit Form1(Toolkit& toolkit)
+        : toolkit_(toolkit) {}
 
     // The one dispatch point: runs the handler of the event. A run-time error ends the handler
     // where it arises and is presented to the user here; the window goes on running.

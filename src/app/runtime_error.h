@@ -10,7 +10,9 @@ namespace quorvel {
 // changed stays changed. Form1's dispatch point catches it and tells the user.
 class RuntimeError : public std::runtime_error {
 public:
-    RuntimeError(RuntimeErrorKind kind, const char* what) : std::runtime_error(what), kind_(kind) {}
+    RuntimeError(RuntimeErrorKind kind, const char* what)
+        : std::runtime_error(what)
+        , kind_(kind) {}
     [[nodiscard]] RuntimeErrorKind kind() const noexcept { return kind_; }
 
 private:
@@ -19,12 +21,14 @@ private:
 
 class OverflowError : public RuntimeError {
 public:
-    OverflowError() : RuntimeError(RuntimeErrorKind::Overflow, "overflow") {}
+    OverflowError()
+        : RuntimeError(RuntimeErrorKind::Overflow, "overflow") {}
 };
 
 class DivisionByZeroError : public RuntimeError {
 public:
-    DivisionByZeroError() : RuntimeError(RuntimeErrorKind::DivisionByZero, "division by zero") {}
+    DivisionByZeroError()
+        : RuntimeError(RuntimeErrorKind::DivisionByZero, "division by zero") {}
 };
 
 } // namespace quorvel

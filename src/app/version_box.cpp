@@ -12,8 +12,7 @@ constexpr std::string_view kTitle = "バージョン情報";
 
 } // namespace
 
-std::string VersionBoxText(const ProgramVersion& version)
-{
+std::string VersionBoxText(const ProgramVersion& version) {
     std::string text{kNameAndPrefix};
     text += std::to_string(version.major);
     text += '.';
@@ -27,8 +26,7 @@ std::string VersionBoxText(const ProgramVersion& version)
     return text;
 }
 
-void ShowVersionBox(Form1& form)
-{
+void ShowVersionBox(Form1& form) {
     form.toolkit().messageBox(VersionBoxText(programVersion()), kTitle, MessageIcon::Information);
 }
 

@@ -20,8 +20,7 @@ constexpr std::string_view kMissingOperator = "計算記号が入力されてい
 // of two things holds: its whole part is negative (a value below 0, or the lone "-"), or its
 // numerator is. "-0" has the value 0 and does not count as negative.
 std::int32_t improperNumerator(std::int32_t W, std::int32_t N, std::int32_t D,
-                               const std::string& wholeText)
-{
+                               const std::string& wholeText) {
     using namespace checked;
     if (W < 0 && N < 0) {
         return neg(add(mul(W, D), N));
@@ -39,9 +38,8 @@ std::int32_t improperNumerator(std::int32_t W, std::int32_t N, std::int32_t D,
 }
 
 // (L ÷ D1) × A1 ± (L ÷ D2) × A2, exact in 64 bits; only the final value must fit in 32.
-std::int32_t commonDenominatorSum(std::int32_t L, std::int32_t D1, std::int32_t A1,
-                                  std::int32_t D2, std::int32_t A2, bool subtract)
-{
+std::int32_t commonDenominatorSum(std::int32_t L, std::int32_t D1, std::int32_t A1, std::int32_t D2,
+                                  std::int32_t A2, bool subtract) {
     const std::int64_t left = std::int64_t{L / D1} * A1;
     const std::int64_t right = std::int64_t{L / D2} * A2;
     return checked::narrow(subtract ? left - right : left + right);
@@ -49,8 +47,7 @@ std::int32_t commonDenominatorSum(std::int32_t L, std::int32_t D1, std::int32_t 
 
 } // namespace
 
-void Form1::AKS()
-{
+void Form1::AKS() {
     Toolkit& ui = toolkit_;
     ui.setCaption(LabelId::Label1, "");
     ui.setCaption(LabelId::Label2, "");
@@ -64,8 +61,8 @@ void Form1::AKS()
         }
     };
 
-    for (const LabelId label : {LabelId::Label7, LabelId::Label8, LabelId::Label10,
-                                LabelId::Label11}) {
+    for (const LabelId label :
+         {LabelId::Label7, LabelId::Label8, LabelId::Label10, LabelId::Label11}) {
         if (ui.caption(label).empty()) {
             ui.messageBox(kMissingEntry, kErrorTitle, MessageIcon::Error);
             finish();

@@ -9,8 +9,7 @@
 // instead of wrapping around, and every division by zero raises DivisionByZeroError.
 namespace quorvel::checked {
 
-[[nodiscard]] inline std::int32_t add(std::int32_t a, std::int32_t b)
-{
+[[nodiscard]] inline std::int32_t add(std::int32_t a, std::int32_t b) {
     std::int32_t r = 0;
     if (__builtin_add_overflow(a, b, &r)) {
         throw OverflowError();
@@ -18,8 +17,7 @@ namespace quorvel::checked {
     return r;
 }
 
-[[nodiscard]] inline std::int32_t sub(std::int32_t a, std::int32_t b)
-{
+[[nodiscard]] inline std::int32_t sub(std::int32_t a, std::int32_t b) {
     std::int32_t r = 0;
     if (__builtin_sub_overflow(a, b, &r)) {
         throw OverflowError();
@@ -27,8 +25,7 @@ namespace quorvel::checked {
     return r;
 }
 
-[[nodiscard]] inline std::int32_t mul(std::int32_t a, std::int32_t b)
-{
+[[nodiscard]] inline std::int32_t mul(std::int32_t a, std::int32_t b) {
     std::int32_t r = 0;
     if (__builtin_mul_overflow(a, b, &r)) {
         throw OverflowError();
@@ -36,19 +33,16 @@ namespace quorvel::checked {
     return r;
 }
 
-[[nodiscard]] inline std::int32_t neg(std::int32_t a)
-{
+[[nodiscard]] inline std::int32_t neg(std::int32_t a) {
     return sub(0, a);
 }
 
-[[nodiscard]] inline std::int32_t abs(std::int32_t a)
-{
+[[nodiscard]] inline std::int32_t abs(std::int32_t a) {
     return a < 0 ? neg(a) : a;
 }
 
 // Quotient truncated toward zero; -2147483648 ÷ -1 does not fit.
-[[nodiscard]] inline std::int32_t div(std::int32_t a, std::int32_t b)
-{
+[[nodiscard]] inline std::int32_t div(std::int32_t a, std::int32_t b) {
     if (b == 0) {
         throw DivisionByZeroError();
     }
@@ -59,8 +53,7 @@ namespace quorvel::checked {
 }
 
 // Remainder of the truncated division: 0 or the sign of a. Dividing by -1 leaves nothing over.
-[[nodiscard]] inline std::int32_t rem(std::int32_t a, std::int32_t b)
-{
+[[nodiscard]] inline std::int32_t rem(std::int32_t a, std::int32_t b) {
     if (b == 0) {
         throw DivisionByZeroError();
     }
@@ -71,8 +64,7 @@ namespace quorvel::checked {
 }
 
 // A wider exact value brought back into 32 bits with a range test.
-[[nodiscard]] inline std::int32_t narrow(std::int64_t value)
-{
+[[nodiscard]] inline std::int32_t narrow(std::int64_t value) {
     if (value < std::numeric_limits<std::int32_t>::min() ||
         value > std::numeric_limits<std::int32_t>::max()) {
         throw OverflowError();

@@ -6,8 +6,7 @@
 
 namespace quorvel {
 
-std::int32_t Form1::GCD(std::int32_t M, std::int32_t N)
-{
+std::int32_t Form1::GCD(std::int32_t M, std::int32_t N) {
     // Euclid with the truncating remainder; the result is the last non-zero value of the
     // sequence M, N, M mod N, ... Looping gives the same value the recursion leaves in G.
     while (N != 0) {
@@ -19,8 +18,7 @@ std::int32_t Form1::GCD(std::int32_t M, std::int32_t N)
     return M;
 }
 
-std::int32_t Form1::LCM(std::int32_t M, std::int32_t N)
-{
+std::int32_t Form1::LCM(std::int32_t M, std::int32_t N) {
     const std::int32_t g = GCD(M, N);
     // The product is formed before dividing, so it must fit even where the LCM itself would.
     const std::int32_t a = checked::abs(checked::mul(M, N));

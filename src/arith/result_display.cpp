@@ -13,8 +13,7 @@ namespace {
 // without a 32-bit limit: the improper numerator of -2147483648/3 is 2147483648.
 __extension__ using Wide = __int128;
 
-Wide plainNumber(std::string_view digits)
-{
+Wide plainNumber(std::string_view digits) {
     // Nothing the program writes comes near this length; longer texts cannot be read exactly.
     constexpr std::size_t kMaxDigits = 20;
     if (digits.size() > kMaxDigits) {
@@ -30,8 +29,7 @@ Wide plainNumber(std::string_view digits)
     return value;
 }
 
-std::string decimal(Wide value)
-{
+std::string decimal(Wide value) {
     if (value == 0) {
         return "0";
     }
@@ -54,16 +52,14 @@ struct DisplayedResult {
     std::int32_t whole;
 };
 
-DisplayedResult readResult(Toolkit& ui)
-{
+DisplayedResult readResult(Toolkit& ui) {
     return {plainNumber(ui.caption(LabelId::Label1)), plainNumber(ui.caption(LabelId::Label2)),
             FieldValue(ui.caption(LabelId::Label6))};
 }
 
 } // namespace
 
-void ShowResult(Form1& form, std::int32_t q, std::int32_t d, std::int32_t n)
-{
+void ShowResult(Form1& form, std::int32_t q, std::int32_t d, std::int32_t n) {
     Toolkit& ui = form.toolkit();
     if (q != 0) {
         ui.setCaption(LabelId::Label6, decimal(checked::abs(q)));
@@ -93,8 +89,7 @@ void ShowResult(Form1& form, std::int32_t q, std::int32_t d, std::int32_t n)
     }
 }
 
-void ToImproper(Form1& form)
-{
+void ToImproper(Form1& form) {
     Toolkit& ui = form.toolkit();
     const DisplayedResult shown = readResult(ui);
     if (shown.denominator == 0 || shown.whole == 0) {
@@ -104,8 +99,7 @@ void ToImproper(Form1& form)
     ui.setCaption(LabelId::Label6, "");
 }
 
-void ToMixed(Form1& form)
-{
+void ToMixed(Form1& form) {
     Toolkit& ui = form.toolkit();
     const DisplayedResult shown = readResult(ui);
     if (shown.denominator == 0 || shown.whole != 0) {

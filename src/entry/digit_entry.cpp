@@ -4,8 +4,7 @@
 
 namespace quorvel {
 
-void AppendDigit(Form1& form, std::int16_t d)
-{
+void AppendDigit(Form1& form, std::int16_t d) {
     const auto label = EntryFieldLabel(form.vars().TN);
     if (!label || d < 0 || d > 9) {
         return;

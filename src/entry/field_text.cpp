@@ -6,8 +6,7 @@
 
 namespace quorvel {
 
-std::int32_t FieldValue(std::string_view text)
-{
+std::int32_t FieldValue(std::string_view text) {
     const bool negative = !text.empty() && text.front() == '-';
     if (negative) {
         text.remove_prefix(1);

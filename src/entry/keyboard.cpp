@@ -6,8 +6,7 @@
 
 namespace quorvel {
 
-void KeyDown(Form1& form, std::int16_t keyCode)
-{
+void KeyDown(Form1& form, std::int16_t keyCode) {
     const std::int16_t k = keyCode;
     std::int16_t d = 0;
     if (k == Vk0 || k == VkNumpad0) {

@@ -4,8 +4,7 @@
 
 namespace quorvel {
 
-std::string_view OperatorSymbol(std::int16_t code)
-{
+std::string_view OperatorSymbol(std::int16_t code) {
     switch (code) {
     case OperatorAdd:
         return "＋"; // U+FF0B
@@ -20,8 +19,7 @@ std::string_view OperatorSymbol(std::int16_t code)
     }
 }
 
-void ChooseOperator(Form1& form, std::int16_t code)
-{
+void ChooseOperator(Form1& form, std::int16_t code) {
     form.toolkit().setCaption(LabelId::Label3, OperatorSymbol(code));
     form.vars().KN = code;
     ActivateField(form, EntryFieldWhole2);

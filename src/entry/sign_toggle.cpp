@@ -6,8 +6,7 @@
 namespace quorvel {
 namespace {
 
-void addSign(Form1& form, LabelId label)
-{
+void addSign(Form1& form, LabelId label) {
     std::string& imk = form.vars().IMK;
     imk = form.toolkit().caption(label);
     imk.insert(0, "-");
@@ -15,8 +14,7 @@ void addSign(Form1& form, LabelId label)
 }
 
 // The new text is built apart from IMK, which keeps the text with its sign.
-void removeSign(Form1& form, LabelId label)
-{
+void removeSign(Form1& form, LabelId label) {
     std::string& imk = form.vars().IMK;
     imk = form.toolkit().caption(label);
     std::string unsigned_text;
@@ -30,8 +28,7 @@ void removeSign(Form1& form, LabelId label)
 
 } // namespace
 
-void ToggleSign(Form1& form)
-{
+void ToggleSign(Form1& form) {
     const std::int16_t tn = form.vars().TN;
     const bool numerator = tn == EntryFieldNumerator1 || tn == EntryFieldNumerator2;
     const bool wholePart = tn == EntryFieldWhole1 || tn == EntryFieldWhole2;

@@ -90,12 +90,26 @@ constexpr std::array<std::string_view, 38> kTabOrder{
 
 } // namespace
 
-std::span<const LabelSpec> labelTable() { return kLabels; }
-std::span<const LineSpec> lineTable() { return kLines; }
-std::span<const ButtonSpec> buttonTable() { return kButtons; }
-const FrameSpec& frameSpec() { return kFrame; }
-std::span<const OptionSpec> optionTable() { return kOptions; }
-std::span<const MenuCommandSpec> menuTable() { return kMenu; }
-std::span<const std::string_view> tabOrder() { return kTabOrder; }
+std::span<const LabelSpec> labelTable() {
+    return kLabels;
+}
+std::span<const LineSpec> lineTable() {
+    return kLines;
+}
+std::span<const ButtonSpec> buttonTable() {
+    return kButtons;
+}
+const FrameSpec& frameSpec() {
+    return kFrame;
+}
+std::span<const OptionSpec> optionTable() {
+    return kOptions;
+}
+std::span<const MenuCommandSpec> menuTable() {
+    return kMenu;
+}
+std::span<const std::string_view> tabOrder() {
+    return kTabOrder;
+}
 
 } // namespace quorvel::ui

@@ -4,11 +4,10 @@
 
 namespace quorvel::ui {
 
-QFont japaneseFont(double points, bool bold)
-{
+QFont japaneseFont(double points, bool bold) {
     QFont font;
-    const QStringList families = {QString::fromUtf8("ＭＳ Ｐゴシック"), QStringLiteral("MS PGothic"),
-                                  QStringLiteral("IPAPGothic")};
+    const QStringList families = {QString::fromUtf8("ＭＳ Ｐゴシック"),
+                                  QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")};
     font.setFamilies(families);
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);

@@ -16,26 +16,24 @@
 namespace quorvel::ui {
 namespace {
 
-constexpr int px(int twips) { return twips / kTwipsPerPixel; }
+constexpr int px(int twips) {
+    return twips / kTwipsPerPixel;
+}
 
-QRect pixelRect(const Rect& r)
-{
+QRect pixelRect(const Rect& r) {
     return {px(r.left), px(r.top), px(r.width), px(r.height)};
 }
 
-QColor toQColor(Colour c)
-{
+QColor toQColor(Colour c) {
     return {static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8U) & 0xFFU),
             static_cast<int>((c >> 16U) & 0xFFU)};
 }
 
-QString toQString(std::string_view text)
-{
+QString toQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-Qt::Alignment toQtAlignment(Alignment alignment)
-{
+Qt::Alignment toQtAlignment(Alignment alignment) {
     switch (alignment) {
     case Alignment::Right:
         return Qt::AlignRight | Qt::AlignTop;
@@ -47,8 +45,7 @@ Qt::Alignment toQtAlignment(Alignment alignment)
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-void applyFont(QWidget* widget, const FontSpec& font)
-{
+void applyFont(QWidget* widget, const FontSpec& font) {
     if (font.points > 0) {
         widget->setFont(japaneseFont(font.points, font.bold));
     }
@@ -56,8 +53,7 @@ void applyFont(QWidget* widget, const FontSpec& font)
 
 // An option group is entered by Tab on its selected button, as on every desktop: only the
 // selected one is a tab stop, the other still takes the focus when clicked.
-void followSelectionWithTabStop(QRadioButton* option)
-{
+void followSelectionWithTabStop(QRadioButton* option) {
     const auto update = [option](bool checked) {
         option->setFocusPolicy(checked ? Qt::StrongFocus : Qt::ClickFocus);
     };
@@ -67,8 +63,8 @@ void followSelectionWithTabStop(QRadioButton* option)
 
 } // namespace
 
-MainWindow::MainWindow() : nativeKeyCodes_(nativeKeyCodesOf(QGuiApplication::platformName()))
-{
+MainWindow::MainWindow()
+    : nativeKeyCodes_(nativeKeyCodesOf(QGuiApplication::platformName())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvel"));
     setWindowIcon(QIcon(QStringLiteral(":/quorvel/quorvel.xpm")));
@@ -93,8 +89,7 @@ MainWindow::MainWindow() : nativeKeyCodes_(nativeKeyCodesOf(QGuiApplication::pla
     findChild<QPushButton*>(QStringLiteral("Command2"))->setFocus();
 }
 
-void MainWindow::createLabels(QWidget* client)
-{
+void MainWindow::createLabels(QWidget* client) {
     for (const LabelSpec& spec : labelTable()) {
         auto* label = new ClickableLabel(toQString(spec.caption), client);
         label->setObjectName(toQString(spec.name));
@@ -119,8 +114,7 @@ void MainWindow::createLabels(QWidget* client)
     }
 }
 
-void MainWindow::createLines(QWidget* client)
-{
+void MainWindow::createLines(QWidget* client) {
     for (const LineSpec& spec : lineTable()) {
         auto* bar = new FractionBar(client);
         bar->setObjectName(toQString(spec.name));
@@ -130,8 +124,7 @@ void MainWindow::createLines(QWidget* client)
     }
 }
 
-void MainWindow::createButtons(QWidget* client)
-{
+void MainWindow::createButtons(QWidget* client) {
     for (const ButtonSpec& spec : buttonTable()) {
         auto* button = new QPushButton(toQString(spec.caption), client);
         button->setObjectName(toQString(spec.name));
@@ -144,8 +137,7 @@ void MainWindow::createButtons(QWidget* client)
     }
 }
 
-void MainWindow::createDisplayModeGroup(QWidget* client)
-{
+void MainWindow::createDisplayModeGroup(QWidget* client) {
     const FrameSpec& frameRow = frameSpec();
     auto* frame = new QGroupBox(toQString(frameRow.caption), client);
     frame->setObjectName(toQString(frameRow.name));
@@ -163,8 +155,7 @@ void MainWindow::createDisplayModeGroup(QWidget* client)
     }
 }
 
-void MainWindow::createMenu()
-{
+void MainWindow::createMenu() {
     for (const MenuCommandSpec& spec : menuTable()) {
         QAction* action = menuBar()->addAction(toQString(spec.caption));
         action->setObjectName(toQString(spec.name));
@@ -173,8 +164,7 @@ void MainWindow::createMenu()
     }
 }
 
-void MainWindow::applyTabOrder()
-{
+void MainWindow::applyTabOrder() {
     QWidget* previous = nullptr;
     for (const std::string_view name : tabOrder()) {
         auto* widget = findChild<QWidget*>(toQString(name));
@@ -189,28 +179,23 @@ void MainWindow::applyTabOrder()
     }
 }
 
-QLabel* MainWindow::label(LabelId id) const
-{
+QLabel* MainWindow::label(LabelId id) const {
     return labels_.at(static_cast<std::size_t>(id));
 }
 
-QWidget* MainWindow::line(LineId id) const
-{
+QWidget* MainWindow::line(LineId id) const {
     return lines_.at(static_cast<std::size_t>(id));
 }
 
-std::string MainWindow::caption(LabelId id) const
-{
+std::string MainWindow::caption(LabelId id) const {
     return label(id)->text().toStdString();
 }
 
-void MainWindow::setCaption(LabelId id, std::string_view text)
-{
+void MainWindow::setCaption(LabelId id, std::string_view text) {
     label(id)->setText(toQString(text));
 }
 
-void MainWindow::setBackColour(LabelId id, Colour colour)
-{
+void MainWindow::setBackColour(LabelId id, Colour colour) {
     QLabel* target = label(id);
     QPalette palette = target->palette();
     palette.setColor(QPalette::Window, toQColor(colour));
@@ -218,18 +203,15 @@ void MainWindow::setBackColour(LabelId id, Colour colour)
     target->setAutoFillBackground(true);
 }
 
-void MainWindow::setLineVisible(LineId id, bool visible)
-{
+void MainWindow::setLineVisible(LineId id, bool visible) {
     line(id)->setVisible(visible);
 }
 
-bool MainWindow::optionSelected(OptionId option) const
-{
+bool MainWindow::optionSelected(OptionId option) const {
     return options_.at(option == OptionId::Option5 ? 0 : 1)->isChecked();
 }
 
-void MainWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon)
-{
+void MainWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
     const QString programText = toQString(text);
     // The program separates lines with a carriage return alone; the box breaks on line feeds.
     QString shown = programText;
@@ -244,26 +226,23 @@ void MainWindow::messageBox(std::string_view text, std::string_view title, Messa
     activateWindow();
 }
 
-void MainWindow::unload()
-{
+void MainWindow::unload() {
     close();
 }
 
-void MainWindow::runtimeErrorRaised(RuntimeErrorKind kind)
-{
+void MainWindow::runtimeErrorRaised(RuntimeErrorKind kind) {
     emit runtimeErrorReported(kind);
 }
 
-bool MainWindow::eventFilter(QObject* watched, QEvent* event)
-{
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     // The window previews every key press once, before the focused control sees it. The filter
     // is application-wide and sees one press again on each widget it propagates to, so it acts
     // only on the delivery to the focused widget of this window (or to the window itself when
     // nothing in it has the focus), and never consumes the key.
     if (event->type() == QEvent::KeyPress) {
         QWidget* focus = QApplication::focusWidget();
-        const bool ours = focus != nullptr ? (watched == focus && focus->window() == this)
-                                           : (watched == this);
+        const bool ours =
+            focus != nullptr ? (watched == focus && focus->window() == this) : (watched == this);
         if (ours) {
             const auto& key = static_cast<const QKeyEvent&>(*event);
             const int vk = windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_);
@@ -277,8 +256,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
     return QMainWindow::eventFilter(watched, event);
 }
 
-void MainWindow::closeEvent(QCloseEvent* event)
-{
+void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing is never refused: the program ends with the window, nothing is asked or saved.
     event->accept();
     emit unloaded();

@@ -60,8 +60,8 @@ private:
 
     Form1 form_{*this};
     NativeKeyCodes nativeKeyCodes_;
-    std::array<QLabel*, 13> labels_{};     // by label number; [0] unused
-    std::array<QWidget*, 4> lines_{};      // by line number; [0] unused
+    std::array<QLabel*, 13> labels_{};       // by label number; [0] unused
+    std::array<QWidget*, 4> lines_{};        // by line number; [0] unused
     std::array<QRadioButton*, 2> options_{}; // Option5, Option6
 };
 

@@ -16,8 +16,7 @@ constexpr int kVkKeypadEqual = 146;
 constexpr quint32 kX11Key1 = 10;
 constexpr quint32 kX11Key0 = 19;
 
-int fromX11(const KeyFacts& key)
-{
+int fromX11(const KeyFacts& key) {
     if (key.nativeScanCode >= kX11Key1 && key.nativeScanCode < kX11Key0) {
         return kVk0 + 1 + static_cast<int>(key.nativeScanCode - kX11Key1);
     }
@@ -47,8 +46,7 @@ int fromX11(const KeyFacts& key)
     }
 }
 
-int fromQtKey(const KeyFacts& key)
-{
+int fromQtKey(const KeyFacts& key) {
     const bool keypad = key.modifiers.testFlag(Qt::KeypadModifier);
     if (key.qtKey >= Qt::Key_0 && key.qtKey <= Qt::Key_9) {
         return (keypad ? kVkNumpad0 : kVk0) + (key.qtKey - Qt::Key_0);
@@ -77,8 +75,7 @@ int fromQtKey(const KeyFacts& key)
 
 } // namespace
 
-NativeKeyCodes nativeKeyCodesOf(const QString& platformName)
-{
+NativeKeyCodes nativeKeyCodesOf(const QString& platformName) {
     if (platformName == QLatin1String("xcb") || platformName.startsWith(QLatin1String("wayland"))) {
         return NativeKeyCodes::X11;
     }
@@ -88,13 +85,11 @@ NativeKeyCodes nativeKeyCodesOf(const QString& platformName)
     return NativeKeyCodes::None;
 }
 
-KeyFacts keyFactsOf(const QKeyEvent& event)
-{
+KeyFacts keyFactsOf(const QKeyEvent& event) {
     return {event.key(), event.modifiers(), event.nativeScanCode(), event.nativeVirtualKey()};
 }
 
-int windowsVirtualKey(const KeyFacts& key, NativeKeyCodes native)
-{
+int windowsVirtualKey(const KeyFacts& key, NativeKeyCodes native) {
     // Events made up inside the process (QTest, accessibility) carry no native codes.
     const bool hasNativeCodes = key.nativeScanCode != 0 || key.nativeVirtualKey != 0;
     if (native == NativeKeyCodes::X11 && hasNativeCodes) {

@@ -5,26 +5,23 @@
 
 namespace quorvel::ui {
 
-void ClickableLabel::mousePressEvent(QMouseEvent* event)
-{
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     event->setAccepted(event->button() == Qt::LeftButton);
 }
 
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
-{
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
 }
 
-FractionBar::FractionBar(QWidget* parent) : QWidget(parent)
-{
+FractionBar::FractionBar(QWidget* parent)
+    : QWidget(parent) {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
 
-void FractionBar::paintEvent(QPaintEvent* /*event*/)
-{
+void FractionBar::paintEvent(QPaintEvent* /*event*/) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().color(QPalette::WindowText));
 }

@@ -9,9 +9,9 @@
 //   x11-probe time-to-map COMMAND...   starts COMMAND and waits, on X events rather than by
 //                                      polling, for its first top-level window to map; prints
 //                                      the milliseconds and the pid
+#include <X11/XKBlib.h>
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
-#include <X11/XKBlib.h>
 #include <X11/Xutil.h>
 #include <X11/extensions/XTest.h>
 
@@ -25,8 +25,7 @@
 
 namespace {
 
-std::string windowTitle(Display* display, Window window)
-{
+std::string windowTitle(Display* display, Window window) {
     const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
     const Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
     Atom type = None;
@@ -35,8 +34,8 @@ std::string windowTitle(Display* display, Window window)
     unsigned long after = 0;
     unsigned char* data = nullptr;
     std::string title;
-    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format,
-                           &count, &after, &data) == Success &&
+    if (XGetWindowProperty(display, window, netWmName, 0, 1024, False, utf8, &type, &format, &count,
+                           &after, &data) == Success &&
         data != nullptr) {
         title.assign(reinterpret_cast<char*>(data), count);
         XFree(data);
@@ -44,8 +43,7 @@ std::string windowTitle(Display* display, Window window)
     return title;
 }
 
-Window findMapped(Display* display, const std::string& title)
-{
+Window findMapped(Display* display, const std::string& title) {
     Window root = 0;
     Window parent = 0;
     Window* children = nullptr;
@@ -64,8 +62,7 @@ Window findMapped(Display* display, const std::string& title)
     return found;
 }
 
-int find(Display* display, const std::string& title, long timeoutMs)
-{
+int find(Display* display, const std::string& title, long timeoutMs) {
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (std::chrono::steady_clock::now() < deadline) {
         if (const Window window = findMapped(display, title)) {
@@ -78,8 +75,7 @@ int find(Display* display, const std::string& title, long timeoutMs)
     return 1;
 }
 
-int size(Display* display, Window window)
-{
+int size(Display* display, Window window) {
     XWindowAttributes attributes{};
     if (XGetWindowAttributes(display, window, &attributes) == 0) {
         return 1;
@@ -88,28 +84,24 @@ int size(Display* display, Window window)
     return 0;
 }
 
-int pixel(Display* display, Window window, int x, int y)
-{
+int pixel(Display* display, Window window, int x, int y) {
     XImage* image = XGetImage(display, window, x, y, 1, 1, AllPlanes, ZPixmap);
     if (image == nullptr) {
         return 1;
     }
     const unsigned long value = XGetPixel(image, 0, 0);
     XDestroyImage(image);
-    std::printf("%02lX%02lX%02lX\n", (value >> 16U) & 0xFFU, (value >> 8U) & 0xFFU,
-                value & 0xFFU);
+    std::printf("%02lX%02lX%02lX\n", (value >> 16U) & 0xFFU, (value >> 8U) & 0xFFU, value & 0xFFU);
     return 0;
 }
 
-void key(Display* display, unsigned int keycode, bool down)
-{
+void key(Display* display, unsigned int keycode, bool down) {
     XTestFakeKeyEvent(display, keycode, down ? True : False, CurrentTime);
     XSync(display, False);
     std::this_thread::sleep_for(std::chrono::milliseconds(15));
 }
 
-int tap(Display* display, char** keycodes, int count)
-{
+int tap(Display* display, char** keycodes, int count) {
     for (int i = 0; i < count; ++i) {
         const auto code = static_cast<unsigned int>(std::atoi(keycodes[i]));
         key(display, code, true);
@@ -118,8 +110,7 @@ int tap(Display* display, char** keycodes, int count)
     return 0;
 }
 
-int chord(Display* display, unsigned int modifier, unsigned int code)
-{
+int chord(Display* display, unsigned int modifier, unsigned int code) {
     key(display, modifier, true);
     key(display, code, true);
     key(display, code, false);
@@ -127,24 +118,21 @@ int chord(Display* display, unsigned int modifier, unsigned int code)
     return 0;
 }
 
-int hold(Display* display, unsigned int code, long ms)
-{
+int hold(Display* display, unsigned int code, long ms) {
     key(display, code, true);
     std::this_thread::sleep_for(std::chrono::milliseconds(ms));
     key(display, code, false);
     return 0;
 }
 
-int numLock(Display* display, bool on)
-{
+int numLock(Display* display, bool on) {
     const unsigned int mask = XkbKeysymToModifiers(display, XK_Num_Lock);
     XkbLockModifiers(display, XkbUseCoreKbd, mask, on ? mask : 0);
     XSync(display, False);
     return 0;
 }
 
-int timeToMap(Display* display, char** command)
-{
+int timeToMap(Display* display, char** command) {
     XSelectInput(display, DefaultRootWindow(display), SubstructureNotifyMask);
     XSync(display, False);
     const auto start = std::chrono::steady_clock::now();
@@ -160,8 +148,8 @@ int timeToMap(Display* display, char** command)
         if (event.type == MapNotify && event.xmap.event == DefaultRootWindow(display) &&
             event.xmap.override_redirect == False) {
             const auto elapsed = std::chrono::steady_clock::now() - start;
-            std::printf("%.2f %d\n",
-                        std::chrono::duration<double, std::milli>(elapsed).count(), pid);
+            std::printf("%.2f %d\n", std::chrono::duration<double, std::milli>(elapsed).count(),
+                        pid);
             return 0;
         }
     }
@@ -169,10 +157,10 @@ int timeToMap(Display* display, char** command)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr, "usage: x11-probe find|size|pixel|tap|chord|hold|numlock|time-to-map ...\n");
+        std::fprintf(stderr,
+                     "usage: x11-probe find|size|pixel|tap|chord|hold|numlock|time-to-map ...\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);

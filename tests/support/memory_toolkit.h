@@ -18,47 +18,38 @@ public:
         MessageIcon icon;
     };
 
-    MemoryToolkit()
-    {
+    MemoryToolkit() {
         captions_.at(4) = "=";
         backColours_.fill(0xFFFFFF);
         lineVisible_.fill(true);
     }
 
-    [[nodiscard]] std::string caption(LabelId label) const override
-    {
+    [[nodiscard]] std::string caption(LabelId label) const override {
         return captions_.at(static_cast<std::size_t>(label));
     }
-    void setCaption(LabelId label, std::string_view text) override
-    {
+    void setCaption(LabelId label, std::string_view text) override {
         captions_.at(static_cast<std::size_t>(label)) = text;
     }
-    void setBackColour(LabelId label, Colour colour) override
-    {
+    void setBackColour(LabelId label, Colour colour) override {
         backColours_.at(static_cast<std::size_t>(label)) = colour;
         painted.push_back(label);
     }
-    void setLineVisible(LineId line, bool visible) override
-    {
+    void setLineVisible(LineId line, bool visible) override {
         lineVisible_.at(static_cast<std::size_t>(line)) = visible;
     }
-    [[nodiscard]] bool optionSelected(OptionId option) const override
-    {
+    [[nodiscard]] bool optionSelected(OptionId option) const override {
         return (option == OptionId::Option6) == improperMode;
     }
-    void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override
-    {
+    void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override {
         messages.push_back({std::string(text), std::string(title), icon});
     }
     void unload() override { unloaded = true; }
     void runtimeErrorRaised(RuntimeErrorKind kind) override { runtimeErrors.push_back(kind); }
 
-    [[nodiscard]] Colour backColour(LabelId label) const
-    {
+    [[nodiscard]] Colour backColour(LabelId label) const {
         return backColours_.at(static_cast<std::size_t>(label));
     }
-    [[nodiscard]] bool lineVisible(LineId line) const
-    {
+    [[nodiscard]] bool lineVisible(LineId line) const {
         return lineVisible_.at(static_cast<std::size_t>(line));
     }
 

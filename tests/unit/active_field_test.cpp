@@ -21,9 +21,9 @@ constexpr std::array kMoves{
     Move{"click Label7", Event::Label7_Click},   Move{"click Label8", Event::Label8_Click},
     Move{"click Label9", Event::Label9_Click},   Move{"click Label10", Event::Label10_Click},
     Move{"click Label11", Event::Label11_Click}, Move{"click Label12", Event::Label12_Click},
-    Move{"整数", Event::Command18_Click},         Move{"分母", Event::Command19_Click},
-    Move{"分子", Event::Command20_Click},         Move{"戻る", Event::Command21_Click},
-    Move{"operator", Event::Command16_Click},     Move{"clear all", Event::Command2_Click},
+    Move{"整数", Event::Command18_Click},        Move{"分母", Event::Command19_Click},
+    Move{"分子", Event::Command20_Click},        Move{"戻る", Event::Command21_Click},
+    Move{"operator", Event::Command16_Click},    Move{"clear all", Event::Command2_Click},
 };
 
 // TN after each move (columns as kMoves) from TN 1 ... 6 (rows); 0: nothing changes.
@@ -36,8 +36,7 @@ constexpr std::array<std::array<std::int16_t, 12>, 6> kAfter{{
     {1, 2, 3, 4, 5, 6, 0, 4, 5, 3, 6, 3},
 }};
 
-std::set<LabelId> fields(std::initializer_list<int> codes)
-{
+std::set<LabelId> fields(std::initializer_list<int> codes) {
     std::set<LabelId> labels;
     for (const int code : codes) {
         labels.insert(*EntryFieldLabel(static_cast<std::int16_t>(code)));
@@ -47,8 +46,7 @@ std::set<LabelId> fields(std::initializer_list<int> codes)
 
 // The fields a move repaints: the field buttons paint their operand, 戻る the first whole part
 // and the second operand, everything else all six.
-std::set<LabelId> expectedPaint(std::size_t move, std::int16_t before, std::int16_t after)
-{
+std::set<LabelId> expectedPaint(std::size_t move, std::int16_t before, std::int16_t after) {
     const std::string_view name = kMoves.at(move).name;
     const bool fieldButton = name == "整数" || name == "分母" || name == "分子";
     if (fieldButton || name == "戻る") {
@@ -63,8 +61,7 @@ std::set<LabelId> expectedPaint(std::size_t move, std::int16_t before, std::int1
     return fields({1, 2, 3, 4, 5, 6});
 }
 
-TEST(ActiveFieldTransitions, EveryRowAndColumnMovesAndRepaintsAsTheTableSays)
-{
+TEST(ActiveFieldTransitions, EveryRowAndColumnMovesAndRepaintsAsTheTableSays) {
     for (std::int16_t before = 1; before <= 6; ++before) {
         for (std::size_t move = 0; move < kMoves.size(); ++move) {
             testing::MemoryToolkit ui;

@@ -26,10 +26,11 @@ struct OperandTexts {
     std::int32_t denominator;
 };
 
-Int128 abs128(Int128 v) { return v < 0 ? -v : v; }
+Int128 abs128(Int128 v) {
+    return v < 0 ? -v : v;
+}
 
-Int128 gcdPositive(Int128 a, Int128 b)
-{
+Int128 gcdPositive(Int128 a, Int128 b) {
     a = abs128(a);
     b = abs128(b);
     while (b != 0) {
@@ -40,8 +41,7 @@ Int128 gcdPositive(Int128 a, Int128 b)
     return a;
 }
 
-std::string decimal(Int128 v)
-{
+std::string decimal(Int128 v) {
     if (v == 0) {
         return "0";
     }
@@ -52,8 +52,7 @@ std::string decimal(Int128 v)
     return v < 0 ? "-" + s : s;
 }
 
-std::int32_t wholeValue(const std::string& text)
-{
+std::int32_t wholeValue(const std::string& text) {
     return text.empty() || text == "-" ? 0 : static_cast<std::int32_t>(std::stol(text));
 }
 
@@ -65,8 +64,7 @@ struct Failure {
 
 struct Fits {
     std::optional<RuntimeErrorKind> failure;
-    Int128 operator()(Int128 v)
-    {
+    Int128 operator()(Int128 v) {
         if (!failure && (v < kMin32 || v > kMax32)) {
             failure = RuntimeErrorKind::Overflow;
         }
@@ -74,8 +72,7 @@ struct Fits {
     }
 };
 
-Int128 replayOperand(Fits& fits, const OperandTexts& o)
-{
+Int128 replayOperand(Fits& fits, const OperandTexts& o) {
     const Int128 W = wholeValue(o.whole);
     const Int128 N = o.numerator;
     const Int128 D = o.denominator;
@@ -94,8 +91,7 @@ Int128 replayOperand(Fits& fits, const OperandTexts& o)
     return fits(fits(W * D) + N);
 }
 
-Int128 signedGcd(Int128 m, Int128 n)
-{
+Int128 signedGcd(Int128 m, Int128 n) {
     while (n != 0) {
         const Int128 r = m % n;
         m = n;
@@ -105,8 +101,7 @@ Int128 signedGcd(Int128 m, Int128 n)
 }
 
 std::optional<RuntimeErrorKind> replay(const OperandTexts& a, std::int16_t kn,
-                                       const OperandTexts& b)
-{
+                                       const OperandTexts& b) {
     Fits fits;
     const Int128 A1 = replayOperand(fits, a);
     const Int128 A2 = replayOperand(fits, b);
@@ -155,8 +150,7 @@ struct Rational {
     Int128 den; // > 0
 };
 
-Rational operandValue(const OperandTexts& o)
-{
+Rational operandValue(const OperandTexts& o) {
     const Int128 W = wholeValue(o.whole);
     const bool wholeNegative = W < 0 || o.whole == "-";
     const bool numeratorNegative = o.numerator < 0;
@@ -164,8 +158,7 @@ Rational operandValue(const OperandTexts& o)
     return {wholeNegative != numeratorNegative ? -magnitude : magnitude, o.denominator};
 }
 
-Rational exact(const OperandTexts& a, std::int16_t kn, const OperandTexts& b)
-{
+Rational exact(const OperandTexts& a, std::int16_t kn, const OperandTexts& b) {
     const Rational x = operandValue(a);
     const Rational y = operandValue(b);
     Rational r{};
@@ -194,10 +187,10 @@ Rational exact(const OperandTexts& a, std::int16_t kn, const OperandTexts& b)
 
 class Operands {
 public:
-    explicit Operands(std::uint64_t seed) : random_(seed) {}
+    explicit Operands(std::uint64_t seed)
+        : random_(seed) {}
 
-    OperandTexts next()
-    {
+    OperandTexts next() {
         OperandTexts o;
         switch (pick(10)) {
         case 0:
@@ -223,10 +216,11 @@ public:
     std::int16_t op() { return static_cast<std::int16_t>(1 + pick(4)); }
 
 private:
-    std::uint32_t pick(std::uint32_t n) { return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(random_); }
+    std::uint32_t pick(std::uint32_t n) {
+        return std::uniform_int_distribution<std::uint32_t>(0, n - 1)(random_);
+    }
 
-    std::int32_t value()
-    {
+    std::int32_t value() {
         switch (pick(10)) {
         case 0:
         case 1:
@@ -255,14 +249,12 @@ private:
     std::mt19937_64 random_;
 };
 
-int caseCount()
-{
+int caseCount() {
     const char* configured = std::getenv("QUORVEL_PROPERTY_CASES");
     return configured != nullptr ? std::atoi(configured) : 200000;
 }
 
-TEST(CalculationProperty, ExactInLowestTermsOrARealOverflow)
-{
+TEST(CalculationProperty, ExactInLowestTermsOrARealOverflow) {
     Operands operands(20261207);
     int completed = 0;
     const int cases = caseCount();
@@ -284,8 +276,8 @@ TEST(CalculationProperty, ExactInLowestTermsOrARealOverflow)
 
         const auto expectedFailure = replay(a, kn, b);
         const std::string trace = a.whole + " " + std::to_string(a.numerator) + "/" +
-                                  std::to_string(a.denominator) + " op" + std::to_string(kn) +
-                                  " " + b.whole + " " + std::to_string(b.numerator) + "/" +
+                                  std::to_string(a.denominator) + " op" + std::to_string(kn) + " " +
+                                  b.whole + " " + std::to_string(b.numerator) + "/" +
                                   std::to_string(b.denominator);
         if (expectedFailure) {
             ASSERT_EQ(ui.runtimeErrors.size(), 1U) << trace;

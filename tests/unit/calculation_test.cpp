@@ -43,7 +43,9 @@ struct Calculation {
     std::optional<RuntimeErrorKind> error;
 };
 
-std::ostream& operator<<(std::ostream& out, const Calculation& c) { return out << c.name; }
+std::ostream& operator<<(std::ostream& out, const Calculation& c) {
+    return out << c.name;
+}
 
 // Values left from an earlier calculation, to see whether a failed one touches them.
 constexpr std::int32_t kEarlierL = 55;
@@ -51,8 +53,7 @@ constexpr std::int32_t kEarlierG = 11;
 
 class Calculate : public ::testing::TestWithParam<Calculation> {};
 
-TEST_P(Calculate, ShowsTheResultOrReportsTheFault)
-{
+TEST_P(Calculate, ShowsTheResultOrReportsTheFault) {
     const Calculation& c = GetParam();
     testing::MemoryToolkit ui;
     Form1 form(ui);

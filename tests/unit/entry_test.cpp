@@ -15,8 +15,7 @@ protected:
     Entry() { form.handle(Event::Form_Load); }
 
     // Presses the digit buttons for each character of digits.
-    void type(std::string_view digits)
-    {
+    void type(std::string_view digits) {
         for (const char c : digits) {
             form.handle(static_cast<Event>(static_cast<int>(Event::Command4_Click) + (c - '0')));
         }
@@ -27,8 +26,7 @@ protected:
     Form1 form{ui};
 };
 
-TEST_F(Entry, ALeadingZeroIsRefusedOnlyByAnEmptyField)
-{
+TEST_F(Entry, ALeadingZeroIsRefusedOnlyByAnEmptyField) {
     type("007");
     EXPECT_EQ(field(LabelId::Label9), "7");
     form.handle(Event::Command22_Click);
@@ -41,20 +39,18 @@ TEST_F(Entry, ALeadingZeroIsRefusedOnlyByAnEmptyField)
     EXPECT_EQ(form.vars().IMK, "-07");
 }
 
-TEST_F(Entry, DigitsHaveNoLengthLimitAndTouchOnlyTheActiveField)
-{
+TEST_F(Entry, DigitsHaveNoLengthLimitAndTouchOnlyTheActiveField) {
     form.handle(Event::Label10_Click);
     type("11111111111");
     EXPECT_EQ(field(LabelId::Label10), "11111111111");
-    for (const LabelId other : {LabelId::Label7, LabelId::Label8, LabelId::Label9,
-                                LabelId::Label11, LabelId::Label12, LabelId::Label3}) {
+    for (const LabelId other : {LabelId::Label7, LabelId::Label8, LabelId::Label9, LabelId::Label11,
+                                LabelId::Label12, LabelId::Label3}) {
         EXPECT_EQ(field(other), "");
     }
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST_F(Entry, AnOperatorMovesToTheSecondWholePartAndKeepsTheTexts)
-{
+TEST_F(Entry, AnOperatorMovesToTheSecondWholePartAndKeepsTheTexts) {
     form.handle(Event::Label11_Click);
     type("3");
     form.handle(Event::Command14_Click);
@@ -73,8 +69,7 @@ TEST_F(Entry, AnOperatorMovesToTheSecondWholePartAndKeepsTheTexts)
     EXPECT_EQ(field(LabelId::Label3), "＋");
 }
 
-TEST_F(Entry, EraseEmptiesOnlyTheActiveFieldSignIncluded)
-{
+TEST_F(Entry, EraseEmptiesOnlyTheActiveFieldSignIncluded) {
     type("5");
     form.handle(Event::Command24_Click);
     form.handle(Event::Label11_Click);
@@ -91,8 +86,7 @@ TEST_F(Entry, EraseEmptiesOnlyTheActiveFieldSignIncluded)
     EXPECT_EQ(field(LabelId::Label9), "") << "an erased whole part keeps no sign";
 }
 
-TEST_F(Entry, ClearAllLeavesLine3TheModeImkLAndG)
-{
+TEST_F(Entry, ClearAllLeavesLine3TheModeImkLAndG) {
     form.handle(Event::Label10_Click);
     type("9");
     form.handle(Event::Command17_Click);
@@ -128,8 +122,7 @@ struct Toggle {
 
 class SignToggle : public ::testing::TestWithParam<Toggle> {};
 
-TEST_P(SignToggle, OnePress)
-{
+TEST_P(SignToggle, OnePress) {
     const Toggle& t = GetParam();
     testing::MemoryToolkit ui;
     Form1 form(ui);
@@ -162,8 +155,7 @@ INSTANTIATE_TEST_SUITE_P(OutcomeTable, SignToggle, ::testing::Values(
 ), [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST(SignToggleOverflow, ElevenNinesFailBeforeAnyChange)
-{
+TEST(SignToggleOverflow, ElevenNinesFailBeforeAnyChange) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     form.handle(Event::Form_Load);
@@ -183,8 +175,7 @@ TEST(SignToggleOverflow, ElevenNinesFailBeforeAnyChange)
     EXPECT_EQ(ui.caption(LabelId::Label9), "1");
 }
 
-TEST(ExitCommands, ButtonAndMenuUnloadTheWindow)
-{
+TEST(ExitCommands, ButtonAndMenuUnloadTheWindow) {
     for (const Event exit : {Event::Command3_Click, Event::FileExit_Click}) {
         testing::MemoryToolkit ui;
         Form1 form(ui);

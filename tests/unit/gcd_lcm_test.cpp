@@ -15,8 +15,7 @@ struct GcdRow {
 
 class GcdKeepsTheSignOfTheRemainders : public ::testing::TestWithParam<GcdRow> {};
 
-TEST_P(GcdKeepsTheSignOfTheRemainders, ResultAndG)
-{
+TEST_P(GcdKeepsTheSignOfTheRemainders, ResultAndG) {
     testing::MemoryToolkit toolkit;
     Form1 form(toolkit);
     const auto& row = GetParam();
@@ -24,12 +23,14 @@ TEST_P(GcdKeepsTheSignOfTheRemainders, ResultAndG)
     EXPECT_EQ(form.vars().G, row.result);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rows, GcdKeepsTheSignOfTheRemainders,
-    ::testing::Values(GcdRow{12, 18, 6}, GcdRow{5, 6, 1}, GcdRow{-5, 0, -5}, GcdRow{0, 5, 5},
-                      GcdRow{0, -3, -3}, GcdRow{6, -4, 2}, GcdRow{-6, 4, -2}, GcdRow{-1, 3, -1},
-                      GcdRow{-3, -6, -3}, GcdRow{INT32_MIN, -1, -1}, GcdRow{INT32_MIN, 0, INT32_MIN},
-                      GcdRow{0, INT32_MIN, INT32_MIN}, GcdRow{1, INT32_MIN, 1}));
+INSTANTIATE_TEST_SUITE_P(Rows, GcdKeepsTheSignOfTheRemainders,
+                         ::testing::Values(GcdRow{12, 18, 6}, GcdRow{5, 6, 1}, GcdRow{-5, 0, -5},
+                                           GcdRow{0, 5, 5}, GcdRow{0, -3, -3}, GcdRow{6, -4, 2},
+                                           GcdRow{-6, 4, -2}, GcdRow{-1, 3, -1}, GcdRow{-3, -6, -3},
+                                           GcdRow{INT32_MIN, -1, -1},
+                                           GcdRow{INT32_MIN, 0, INT32_MIN},
+                                           GcdRow{0, INT32_MIN, INT32_MIN},
+                                           GcdRow{1, INT32_MIN, 1}));
 
 struct LcmRow {
     std::int32_t m;
@@ -40,8 +41,7 @@ struct LcmRow {
 
 class LcmOfTwoDenominators : public ::testing::TestWithParam<LcmRow> {};
 
-TEST_P(LcmOfTwoDenominators, ResultLAndG)
-{
+TEST_P(LcmOfTwoDenominators, ResultLAndG) {
     testing::MemoryToolkit toolkit;
     Form1 form(toolkit);
     const auto& row = GetParam();
@@ -55,8 +55,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, LcmOfTwoDenominators,
                                            LcmRow{1, 1, 1, 1}, LcmRow{2, -3, -6, -1},
                                            LcmRow{46340, 46340, 46340, 46340}));
 
-TEST(LcmOverflow, TheProductIsFormedBeforeDividingSoASquareAboveTheRangeFails)
-{
+TEST(LcmOverflow, TheProductIsFormedBeforeDividingSoASquareAboveTheRangeFails) {
     testing::MemoryToolkit toolkit;
     Form1 form(toolkit);
     form.vars().L = 77;
@@ -67,16 +66,14 @@ TEST(LcmOverflow, TheProductIsFormedBeforeDividingSoASquareAboveTheRangeFails)
     EXPECT_EQ(form.vars().G, 100000);
 }
 
-TEST(LcmOverflow, TheMagnitudeOfTheSmallestProductDoesNotFit)
-{
+TEST(LcmOverflow, TheMagnitudeOfTheSmallestProductDoesNotFit) {
     testing::MemoryToolkit toolkit;
     Form1 form(toolkit);
     EXPECT_THROW(form.LCM(INT32_MIN, 1), OverflowError);
     EXPECT_EQ(form.vars().L, 0);
 }
 
-TEST(LcmOfZeroAndZero, FailsAtTheDivisionAndLeavesLAlone)
-{
+TEST(LcmOfZeroAndZero, FailsAtTheDivisionAndLeavesLAlone) {
     testing::MemoryToolkit toolkit;
     Form1 form(toolkit);
     form.vars().L = 9;

@@ -11,15 +11,14 @@ namespace {
 
 struct KeyEffect {
     int vk;
-    std::string label9;  // first whole part, active, holding "5" before the key
-    std::string label3;  // operator label
+    std::string label9; // first whole part, active, holding "5" before the key
+    std::string label3; // operator label
     std::int16_t tn;
 };
 
 class KeyDown : public ::testing::TestWithParam<KeyEffect> {};
 
-TEST_P(KeyDown, DoesWhatItsButtonDoes)
-{
+TEST_P(KeyDown, DoesWhatItsButtonDoes) {
     const KeyEffect& k = GetParam();
     for (const std::int16_t shift : {0, 1, 2, 4}) { // the modifier state is never read
         testing::MemoryToolkit ui;
@@ -50,8 +49,7 @@ INSTANTIATE_TEST_SUITE_P(KeyTable, KeyDown, ::testing::Values(
 ));
 // clang-format on
 
-TEST(KeyDownCalculate, KeypadEqualRunsTheCalculation)
-{
+TEST(KeyDownCalculate, KeypadEqualRunsTheCalculation) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     form.handle(Event::Form_Load);
@@ -65,8 +63,7 @@ TEST(KeyDownCalculate, KeypadEqualRunsTheCalculation)
     EXPECT_EQ(ui.caption(LabelId::Label1), "6");
 }
 
-TEST(KeyDownZero, ZeroOnAnEmptyFieldDoesNothing)
-{
+TEST(KeyDownZero, ZeroOnAnEmptyFieldDoesNothing) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     form.handle(Event::Form_Load);

@@ -20,14 +20,12 @@ struct Display {
     bool operator==(const Display&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& out, const Display& d)
-{
+std::ostream& operator<<(std::ostream& out, const Display& d) {
     return out << '[' << d.sign << "|" << d.whole << "|" << d.numerator << "/" << d.denominator
                << ']';
 }
 
-Display shown(const testing::MemoryToolkit& ui)
-{
+Display shown(const testing::MemoryToolkit& ui) {
     return {ui.caption(LabelId::Label5), ui.caption(LabelId::Label6), ui.caption(LabelId::Label2),
             ui.caption(LabelId::Label1)};
 }
@@ -44,8 +42,7 @@ struct Shape {
 
 class ResultShapes : public ::testing::TestWithParam<Shape> {};
 
-TEST_P(ResultShapes, MixedThenImproperThenMixedAgain)
-{
+TEST_P(ResultShapes, MixedThenImproperThenMixedAgain) {
     const Shape& s = GetParam();
     testing::MemoryToolkit ui;
     Form1 form(ui);
@@ -80,8 +77,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ResultShapes, ::testing::Values(
 ), [](const auto& info) { return info.param.name; });
 // clang-format on
 
-TEST(ResultDisplay, TheModesLeaveAnEmptyResultEmpty)
-{
+TEST(ResultDisplay, TheModesLeaveAnEmptyResultEmpty) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     form.handle(Event::Option6_Click);
@@ -90,24 +86,21 @@ TEST(ResultDisplay, TheModesLeaveAnEmptyResultEmpty)
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(ResultDisplay, TheMagnitudeOfTheSmallestWholePartFailsBeforeAnythingIsWritten)
-{
+TEST(ResultDisplay, TheMagnitudeOfTheSmallestWholePartFailsBeforeAnythingIsWritten) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     EXPECT_THROW(ShowResult(form, INT32_MIN, 1, 0), OverflowError);
     EXPECT_EQ(shown(ui), (Display{"", "", "", ""}));
 }
 
-TEST(ResultDisplay, ADenominatorThatDoesNotFitLeavesTheSignWritten)
-{
+TEST(ResultDisplay, ADenominatorThatDoesNotFitLeavesTheSignWritten) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     EXPECT_THROW(ShowResult(form, 0, INT32_MIN, 1), OverflowError);
     EXPECT_EQ(shown(ui), (Display{"-", "", "", ""}));
 }
 
-TEST(VersionBox, ThreeLinesSeparatedByCarriageReturnsAlone)
-{
+TEST(VersionBox, ThreeLinesSeparatedByCarriageReturnsAlone) {
     const std::string text = VersionBoxText(programVersion());
     EXPECT_EQ(text.substr(0, text.find('\r')), "Quorvel２ver1.2.0");
     EXPECT_EQ(std::count(text.begin(), text.end(), '\r'), 2);
@@ -116,8 +109,7 @@ TEST(VersionBox, ThreeLinesSeparatedByCarriageReturnsAlone)
     EXPECT_EQ(other.substr(0, other.find('\r')), "Quorvel２ver12.3.-4");
 }
 
-TEST(VersionBox, ShowsTheInformationBoxAndChangesNothing)
-{
+TEST(VersionBox, ShowsTheInformationBoxAndChangesNothing) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     form.handle(Event::Form_Load);

@@ -13,12 +13,13 @@ struct KeyCase {
     int vk;
 };
 
-std::ostream& operator<<(std::ostream& out, const KeyCase& k) { return out << k.name; }
+std::ostream& operator<<(std::ostream& out, const KeyCase& k) {
+    return out << k.name;
+}
 
 class VirtualKey : public ::testing::TestWithParam<KeyCase> {};
 
-TEST_P(VirtualKey, Translates)
-{
+TEST_P(VirtualKey, Translates) {
     EXPECT_EQ(windowsVirtualKey(GetParam().facts, GetParam().native), GetParam().vk);
 }
 
@@ -67,8 +68,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, VirtualKey, ::testing::Values(
 ), [](const auto& info) { return std::string(info.param.name); });
 // clang-format on
 
-TEST(NativeKeyCodes, FromThePlatformName)
-{
+TEST(NativeKeyCodes, FromThePlatformName) {
     EXPECT_EQ(nativeKeyCodesOf(QStringLiteral("xcb")), NativeKeyCodes::X11);
     EXPECT_EQ(nativeKeyCodesOf(QStringLiteral("wayland-egl")), NativeKeyCodes::X11);
     EXPECT_EQ(nativeKeyCodesOf(QStringLiteral("windows")), NativeKeyCodes::Windows);

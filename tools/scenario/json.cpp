@@ -4,8 +4,7 @@
 
 namespace quorvel::scenario {
 
-std::string jsonString(std::string_view text)
-{
+std::string jsonString(std::string_view text) {
     std::string out = "\"";
     for (const char c : text) {
         switch (c) {

@@ -2,8 +2,7 @@
 
 namespace quorvel::scenario {
 
-std::optional<QtKeyPress> qtKeyForVirtualKey(int vk)
-{
+std::optional<QtKeyPress> qtKeyForVirtualKey(int vk) {
     const auto plain = [](int key) {
         return QtKeyPress{static_cast<Qt::Key>(key), Qt::NoModifier};
     };

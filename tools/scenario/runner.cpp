@@ -28,8 +28,7 @@
 namespace quorvel::scenario {
 namespace {
 
-bool isClickable(const std::string& name)
-{
+bool isClickable(const std::string& name) {
     static const std::regex names(
         R"(Command([1-9]|1[0-9]|2[0-24])|Label([1-9]|1[0-2])|Option[56]|Frame2)");
     return std::regex_match(name, names);
@@ -37,8 +36,7 @@ bool isClickable(const std::string& name)
 
 // Where a click on the control lands: its centre, or for an option button whose centre lies
 // outside its clickable area, a point inside its caption.
-QPoint clickPoint(QWidget* widget)
-{
+QPoint clickPoint(QWidget* widget) {
     const QPoint centre = widget->rect().center();
     auto* option = qobject_cast<QRadioButton*>(widget);
     if (option == nullptr) {
@@ -47,24 +45,22 @@ QPoint clickPoint(QWidget* widget)
     QStyleOptionButton style;
     style.initFrom(option);
     style.text = option->text();
-    const QRect clickable = option->style()->subElementRect(QStyle::SE_RadioButtonClickRect,
-                                                            &style, option);
+    const QRect clickable =
+        option->style()->subElementRect(QStyle::SE_RadioButtonClickRect, &style, option);
     if (clickable.contains(centre)) {
         return centre;
     }
     return option->style()->subElementRect(QStyle::SE_RadioButtonContents, &style, option).center();
 }
 
-std::string colourText(const QColor& colour)
-{
+std::string colourText(const QColor& colour) {
     std::array<char, 16> text{};
     std::snprintf(text.data(), text.size(), "&H%02X%02X%02X", colour.blue(), colour.green(),
                   colour.red());
     return text.data();
 }
 
-std::string trimmed(const std::string& line)
-{
+std::string trimmed(const std::string& line) {
     const auto first = line.find_first_not_of(" \t\r\n");
     if (first == std::string::npos) {
         return {};
@@ -75,8 +71,9 @@ std::string trimmed(const std::string& line)
 
 } // namespace
 
-Runner::Runner(ui::MainWindow& window, std::ostream& out) : window_(window), out_(out)
-{
+Runner::Runner(ui::MainWindow& window, std::ostream& out)
+    : window_(window)
+    , out_(out) {
     connect(&window_, &ui::MainWindow::messageBoxAboutToShow, this, &Runner::answerMessageBox);
     connect(&window_, &ui::MainWindow::runtimeErrorReported, this, [this](RuntimeErrorKind kind) {
         print(std::string(R"({"error": )") +
@@ -91,13 +88,11 @@ Runner::Runner(ui::MainWindow& window, std::ostream& out) : window_(window), out
     });
 }
 
-void Runner::print(const std::string& json)
-{
+void Runner::print(const std::string& json) {
     out_ << json << '\n' << std::flush;
 }
 
-bool Runner::runLine(const std::string& rawLine)
-{
+bool Runner::runLine(const std::string& rawLine) {
     const std::string line = trimmed(rawLine);
     if (line.empty() || line.front() == '#') {
         return !ended_;
@@ -138,8 +133,7 @@ bool Runner::runLine(const std::string& rawLine)
     return !ended_;
 }
 
-bool Runner::click(const std::string& name)
-{
+bool Runner::click(const std::string& name) {
     if (!isClickable(name)) {
         return false;
     }
@@ -157,8 +151,7 @@ bool Runner::click(const std::string& name)
     return true;
 }
 
-bool Runner::chooseMenuCommand(const std::string& name)
-{
+bool Runner::chooseMenuCommand(const std::string& name) {
     if (name != "FileExit" && name != "FileBer") {
         return false;
     }
@@ -168,8 +161,7 @@ bool Runner::chooseMenuCommand(const std::string& name)
     return true;
 }
 
-bool Runner::pressKey(const std::string& arguments)
-{
+bool Runner::pressKey(const std::string& arguments) {
     std::istringstream words(arguments);
     int vk = -1;
     if (!(words >> vk)) {
@@ -198,26 +190,22 @@ bool Runner::pressKey(const std::string& arguments)
     return true;
 }
 
-void Runner::closeWindow()
-{
+void Runner::closeWindow() {
     // The close command the window manager sends.
     QCloseEvent event;
     QApplication::sendEvent(window_.windowHandle(), &event);
 }
 
-void Runner::answerMessageBox(QMessageBox* box, const QString& text)
-{
+void Runner::answerMessageBox(QMessageBox* box, const QString& text) {
     const char* icon = box->icon() == QMessageBox::Critical ? "error" : "information";
     print(std::string(R"({"message": {"title": )") + jsonString(box->windowTitle().toStdString()) +
           R"(, "text": )" + jsonString(text.toStdString()) + R"(, "icon": )" + jsonString(icon) +
           "}}");
-    QTimer::singleShot(0, box, [box] {
-        QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
-    });
+    QTimer::singleShot(0, box,
+                       [box] { QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton); });
 }
 
-void Runner::dump()
-{
+void Runner::dump() {
     std::string json = R"({"state": {"captions": {)";
     for (int n = 1; n <= 12; ++n) {
         const QLabel* label = window_.label(static_cast<LabelId>(n));

@@ -1,0 +1,57 @@
+#!/usr/bin/env bash
+# Set-up, build, run and test on Debian 12.
+#   ./build.sh run    installs what is missing, builds and starts the calculator
+#   ./build.sh test   installs what is missing, builds (also with ASan/UBSan) and runs every test
+set -euo pipefail
+cd "$(dirname "$0")"
+
+packages=(
+    build-essential cmake ninja-build pkg-config
+    qt6-base-dev libgl-dev fonts-ipafont-gothic
+)
+test_packages=(
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    libx11-dev libxtst-dev xvfb xauth xdotool
+    desktop-file-utils appstream
+)
+
+install_missing() {
+    local missing=()
+    for package in "$@"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$package")
+    done
+    ((${#missing[@]} == 0)) && return
+    local sudo=()
+    ((EUID == 0)) || sudo=(sudo)
+    echo "Installing: ${missing[*]}"
+    "${sudo[@]}" apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+        "${missing[@]}"
+}
+
+jobs=$(nproc)
+
+case "${1:-}" in
+run)
+    install_missing "${packages[@]}"
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCHMARKS=OFF
+    cmake --build build/release --target quorvel -j "$jobs"
+    exec build/release/src/quorvel
+    ;;
+test)
+    install_missing "${packages[@]}" "${test_packages[@]}"
+    cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    cmake --build build/debug -j "$jobs"
+    (cd build/debug && ctest -j "$jobs" --output-on-failure)
+    cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DQUORVEL_SANITIZE=ON \
+        -DQUORVEL_BUILD_BENCHMARKS=OFF -DQUORVEL_E2E=OFF
+    cmake --build build/sanitize -j "$jobs"
+    (cd build/sanitize && ctest -j "$jobs" --output-on-failure)
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
