@@ -8,8 +8,7 @@ namespace quorvel {
 namespace {
 
 void fill(testing::MemoryToolkit& ui, const char* w1, const char* n1, const char* d1,
-          const char* w2, const char* n2, const char* d2)
-{
+          const char* w2, const char* n2, const char* d2) {
     ui.setCaption(LabelId::Label9, w1);
     ui.setCaption(LabelId::Label8, n1);
     ui.setCaption(LabelId::Label7, d1);
@@ -18,8 +17,7 @@ void fill(testing::MemoryToolkit& ui, const char* w1, const char* n1, const char
     ui.setCaption(LabelId::Label10, d2);
 }
 
-void runCalculation(benchmark::State& state, std::int16_t kn, bool improper)
-{
+void runCalculation(benchmark::State& state, std::int16_t kn, bool improper) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     form.vars().KN = kn;
@@ -32,11 +30,14 @@ void runCalculation(benchmark::State& state, std::int16_t kn, bool improper)
     state.SetItemsProcessed(state.iterations());
 }
 
-void BM_AddMixedNumbers(benchmark::State& state) { runCalculation(state, 1, false); }
-void BM_DivideShownImproper(benchmark::State& state) { runCalculation(state, 4, true); }
+void BM_AddMixedNumbers(benchmark::State& state) {
+    runCalculation(state, 1, false);
+}
+void BM_DivideShownImproper(benchmark::State& state) {
+    runCalculation(state, 4, true);
+}
 
-void BM_OverflowPresented(benchmark::State& state)
-{
+void BM_OverflowPresented(benchmark::State& state) {
     testing::MemoryToolkit ui;
     Form1 form(ui);
     form.vars().KN = 1;

@@ -41,6 +41,7 @@ struct LabelSpec {
     std::optional<Colour> text;
     Alignment alignment;
     std::optional<Event> click;
+    std::string_view description; // what it is, for assistive technology
 };
 
 struct LineSpec {
@@ -58,12 +59,14 @@ struct ButtonSpec {
     Rect rect;
     FontSpec font;
     Event click;
+    std::string_view description;
 };
 
 struct FrameSpec {
     std::string_view name;
     std::string_view caption;
     Rect rect;
+    std::string_view description;
 };
 
 // Option buttons stand inside the frame; their rectangles are relative to it.
@@ -74,6 +77,7 @@ struct OptionSpec {
     Rect rect;
     bool selected;
     Event click;
+    std::string_view description;
 };
 
 struct MenuCommandSpec {

@@ -1,5 +1,6 @@
 #include "ui/main_window.h"
 
+#include "entry/entry_field.h"
 #include "ui/control_tables.h"
 #include "ui/fonts.h"
 #include "ui/widgets.h"
@@ -61,6 +62,15 @@ void followSelectionWithTabStop(QRadioButton* option) {
     QObject::connect(option, &QRadioButton::toggled, option, update);
 }
 
+QString descriptionOf(LabelId id) {
+    for (const LabelSpec& spec : labelTable()) {
+        if (spec.id == id) {
+            return toQString(spec.description);
+        }
+    }
+    return {};
+}
+
 } // namespace
 
 MainWindow::MainWindow()
@@ -106,6 +116,9 @@ void MainWindow::createLabels(QWidget* client) {
             palette.setColor(QPalette::WindowText, toQColor(*spec.text));
         }
         label->setPalette(palette);
+        // The accessible name stays the caption, so a screen reader reads the value; the
+        // description says what the label is.
+        label->setAccessibleDescription(toQString(spec.description));
         if (spec.click) {
             connect(label, &ClickableLabel::clicked, this,
                     [this, event = *spec.click] { form_.handle(event); });
@@ -131,6 +144,7 @@ void MainWindow::createButtons(QWidget* client) {
         button->setGeometry(pixelRect(spec.rect));
         // No button answers Enter as a default button would.
         button->setAutoDefault(false);
+        button->setAccessibleDescription(toQString(spec.description));
         applyFont(button, spec.font);
         connect(button, &QPushButton::clicked, this,
                 [this, event = spec.click] { form_.handle(event); });
@@ -142,11 +156,13 @@ void MainWindow::createDisplayModeGroup(QWidget* client) {
     auto* frame = new QGroupBox(toQString(frameRow.caption), client);
     frame->setObjectName(toQString(frameRow.name));
     frame->setGeometry(pixelRect(frameRow.rect));
+    frame->setAccessibleDescription(toQString(frameRow.description));
     for (const OptionSpec& spec : optionTable()) {
         auto* option = new QRadioButton(toQString(spec.caption), frame);
         option->setObjectName(toQString(spec.name));
         option->setGeometry(pixelRect(spec.rect));
         option->setChecked(spec.selected);
+        option->setAccessibleDescription(toQString(spec.description));
         followSelectionWithTabStop(option);
         // A click that selects the option, or one on the option already selected.
         connect(option, &QRadioButton::clicked, this,
@@ -201,6 +217,10 @@ void MainWindow::setBackColour(LabelId id, Colour colour) {
     palette.setColor(QPalette::Window, toQColor(colour));
     target->setPalette(palette);
     target->setAutoFillBackground(true);
+    // The active field is shown by its colour alone; assistive technology hears it instead.
+    const QString description = descriptionOf(id);
+    target->setAccessibleDescription(
+        colour == ActiveFieldColor ? description + QStringLiteral("（入力中）") : description);
 }
 
 void MainWindow::setLineVisible(LineId id, bool visible) {

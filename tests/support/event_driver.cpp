@@ -10,18 +10,15 @@ namespace quorvel::testing {
 namespace {
 
 // Keys worth pressing: every code the window answers to, and some it must ignore.
-constexpr std::array<std::int16_t, 23> kKeys{48,  49,  53,  57,  96,  97,  101, 105,
-                                             106, 107, 109, 111, 46,  146, 146, 13,
-                                             8,   27,  189, 187, 191, 0,   255};
+constexpr std::array<std::int16_t, 23> kKeys{48, 49,  53,  57, 96, 97, 101, 105, 106, 107, 109, 111,
+                                             46, 146, 146, 13, 8,  27, 189, 187, 191, 0,   255};
 
-bool isDigits(std::string_view text)
-{
+bool isDigits(std::string_view text) {
     return !text.empty() && text.find_first_not_of("0123456789") == std::string_view::npos;
 }
 
 // "", digits, "-" and digits; a lone "-" only where a sign may stand alone.
-bool validFieldText(std::string_view text, bool signAllowed, bool loneSignAllowed)
-{
+bool validFieldText(std::string_view text, bool signAllowed, bool loneSignAllowed) {
     if (text.empty()) {
         return true;
     }
@@ -31,8 +28,7 @@ bool validFieldText(std::string_view text, bool signAllowed, bool loneSignAllowe
     return isDigits(text);
 }
 
-Int128 parse(const std::string& digits)
-{
+Int128 parse(const std::string& digits) {
     Int128 v = 0;
     for (const char c : digits) {
         v = v * 10 + (c - '0');
@@ -42,18 +38,18 @@ Int128 parse(const std::string& digits)
 
 } // namespace
 
-EventDriver::EventDriver() { restart(); }
+EventDriver::EventDriver() {
+    restart();
+}
 
-void EventDriver::restart()
-{
+void EventDriver::restart() {
     toolkit_ = std::make_unique<MemoryToolkit>();
     ui_ = toolkit_.get();
     form_ = std::make_unique<Form1>(*toolkit_);
     form_->handle(Event::Form_Load);
 }
 
-void EventDriver::calculate(bool fromKey)
-{
+void EventDriver::calculate(bool fromKey) {
     MemoryToolkit& ui = *ui_;
     const OperandText first{ui.caption(LabelId::Label9), ui.caption(LabelId::Label8),
                             ui.caption(LabelId::Label7)};
@@ -89,16 +85,14 @@ void EventDriver::calculate(bool fromKey)
         e.numerator = decimal(parse(e.whole) * parse(e.denominator) + parse(e.numerator));
         e.whole.clear();
     }
-    const std::string wanted =
-        e.sign + "|" + e.whole + "|" + e.numerator + "/" + e.denominator;
+    const std::string wanted = e.sign + "|" + e.whole + "|" + e.numerator + "/" + e.denominator;
     if (shown != wanted || ui.lineVisible(LineId::Line3) != e.line3) {
         lastCheck_ = "shown " + shown + ", exact " + wanted;
     }
     ++completed_;
 }
 
-void EventDriver::perform(std::uint8_t code)
-{
+void EventDriver::perform(std::uint8_t code) {
     lastCheck_.clear();
     ui_->messages.clear();
     ui_->runtimeErrors.clear();
@@ -147,8 +141,7 @@ void EventDriver::perform(std::uint8_t code)
     }
 }
 
-std::string EventDriver::brokenInvariant() const
-{
+std::string EventDriver::brokenInvariant() const {
     if (!lastCheck_.empty()) {
         return lastCheck_;
     }

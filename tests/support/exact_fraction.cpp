@@ -3,10 +3,11 @@
 namespace quorvel::testing {
 namespace {
 
-Int128 abs128(Int128 v) { return v < 0 ? -v : v; }
+Int128 abs128(Int128 v) {
+    return v < 0 ? -v : v;
+}
 
-Int128 gcd128(Int128 a, Int128 b)
-{
+Int128 gcd128(Int128 a, Int128 b) {
     a = abs128(a);
     b = abs128(b);
     while (b != 0) {
@@ -18,8 +19,7 @@ Int128 gcd128(Int128 a, Int128 b)
 }
 
 // A field text as a 32-bit value: "" and "-" are 0; nothing for any other text beyond 32 bits.
-std::optional<Int128> value32(const std::string& text)
-{
+std::optional<Int128> value32(const std::string& text) {
     std::size_t i = text.starts_with('-') ? 1 : 0;
     Int128 v = 0;
     for (; i < text.size(); ++i) {
@@ -43,8 +43,7 @@ struct Rational {
     Int128 den;
 };
 
-std::optional<Rational> operandValue(const OperandText& o)
-{
+std::optional<Rational> operandValue(const OperandText& o) {
     const auto w = value32(o.whole);
     const auto n = value32(o.numerator);
     const auto d = value32(o.denominator);
@@ -59,8 +58,7 @@ std::optional<Rational> operandValue(const OperandText& o)
 
 } // namespace
 
-std::string decimal(Int128 value)
-{
+std::string decimal(Int128 value) {
     if (value == 0) {
         return "0";
     }
@@ -72,8 +70,7 @@ std::string decimal(Int128 value)
 }
 
 std::optional<ExpectedDisplay> exactMixedResult(const OperandText& first, std::int16_t kn,
-                                                const OperandText& second)
-{
+                                                const OperandText& second) {
     const auto x = operandValue(first);
     const auto y = operandValue(second);
     if (!x || !y || kn < 1 || kn > 4) {

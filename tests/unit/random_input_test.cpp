@@ -10,14 +10,12 @@
 namespace quorvel {
 namespace {
 
-long eventCount()
-{
+long eventCount() {
     const char* configured = std::getenv("QUORVEL_RANDOM_EVENTS");
     return configured != nullptr ? std::atol(configured) : 1'000'000;
 }
 
-TEST(RandomInput, EveryEventKeepsTheWindowConsistent)
-{
+TEST(RandomInput, EveryEventKeepsTheWindowConsistent) {
     std::mt19937_64 random(std::random_device{}());
     const auto seed = random();
     random.seed(seed);
@@ -28,8 +26,8 @@ TEST(RandomInput, EveryEventKeepsTheWindowConsistent)
         const auto code = static_cast<std::uint8_t>(random());
         driver.perform(code);
         const std::string broken = driver.brokenInvariant();
-        ASSERT_TRUE(broken.empty()) << broken << " (event " << i << ", code " << int{code}
-                                    << ", seed " << seed << ")";
+        ASSERT_TRUE(broken.empty())
+            << broken << " (event " << i << ", code " << int{code} << ", seed " << seed << ")";
     }
     // The walk must complete calculations, not only refuse them (about one per thousand events).
     EXPECT_GT(driver.completedCalculations(), static_cast<std::uint64_t>(events / 5000));
