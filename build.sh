@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test on Debian 12.
 #   ./build.sh run    installs what is missing, builds and starts the calculator
-#   ./build.sh test   installs what is missing, builds (also with ASan/UBSan) and runs every test
+#   ./build.sh test   installs what is missing, builds (also with ASan/UBSan, and the fuzz target
+#                     with clang) and runs every test
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -10,25 +11,13 @@ packages=(
     qt6-base-dev libgl-dev fonts-ipafont-gothic
 )
 test_packages=(
-    libgtest-dev libgmock-dev libbenchmark-dev clang-format
+    libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libclang-rt-14-dev
     libx11-dev libxtst-dev xvfb xauth xdotool
+    dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream
 )
 
-install_missing() {
-    local missing=()
-    for package in "$@"; do
-        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" ||
-            missing+=("$package")
-    done
-    ((${#missing[@]} == 0)) && return
-    local sudo=()
-    ((EUID == 0)) || sudo=(sudo)
-    echo "Installing: ${missing[*]}"
-    "${sudo[@]}" apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-        "${missing[@]}"
-}
+source tools/install-packages.bash
 
 jobs=$(nproc)
 
@@ -49,6 +38,10 @@ test)
         -DQUORVEL_BUILD_BENCHMARKS=OFF -DQUORVEL_E2E=OFF
     cmake --build build/sanitize -j "$jobs"
     (cd build/sanitize && ctest -j "$jobs" --output-on-failure)
+    CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+        -DQUORVEL_FUZZ=ON
+    cmake --build build/fuzz -j "$jobs"
+    (cd build/fuzz && ctest --output-on-failure)
     ;;
 *)
     echo "usage: $0 run|test" >&2

@@ -1,20 +1,27 @@
 #!/usr/bin/env bash
 # Start-up time (exec → first top-level window mapped) and memory (peak RSS one second after
-# mapping) of Quorvel, and of peer programs where they are installed, measured in interleaved
-# rounds on one private Xvfb display without a window manager. Prints medians and ratios.
+# mapping) of Quorvel and its peers xcalc and galculator, measured in interleaved rounds on one
+# private Xvfb display without a window manager, inside a D-Bus session as on a desktop. Prints
+# medians and ratios.
 #   bench/startup.sh [ROUNDS]        (default 15; builds x11-probe and quorvel in build/bench)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-15}
 
+if [[ -z "${QUORVEL_BENCH_DISPLAY:-}" ]]; then
+    source tools/install-packages.bash
+    install_missing build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic \
+        libgtest-dev libx11-dev libxtst-dev xvfb xauth dbus x11-apps galculator
+fi
+
 cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BUILD_BENCHMARKS=OFF \
-    -DQUORVEL_SANITIZE=OFF >/dev/null
+    -DQUORVEL_SANITIZE=OFF -DQUORVEL_BUILD_TESTS=ON >/dev/null
 cmake --build build/bench --target quorvel x11-probe >/dev/null
 probe=build/bench/tests/x11-probe
 
 if [[ -z "${QUORVEL_BENCH_DISPLAY:-}" ]]; then
     export QUORVEL_BENCH_DISPLAY=1
-    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" dbus-run-session -- "$0" "$@"
 fi
 export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 

@@ -14,6 +14,7 @@ QFont japaneseFont(double points, bool bold) {
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    font.setHintingPreference(QFont::PreferNoHinting);
     return font;
 }
 

@@ -5,6 +5,8 @@
 #include "ui/fonts.h"
 #include "ui/widgets.h"
 
+#include "quorvel.xpm"
+
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -77,7 +79,9 @@ MainWindow::MainWindow()
     : nativeKeyCodes_(nativeKeyCodesOf(QGuiApplication::platformName())) {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Quorvel"));
-    setWindowIcon(QIcon(QStringLiteral(":/quorvel/quorvel.xpm")));
+    // Built from the picture compiled in: reading it from a file or resource would make Qt load
+    // every image-format plugin to find a reader, which costs start-up time.
+    setWindowIcon(QIcon(QPixmap::fromImage(QImage(quorvel_icon))));
     setFont(japaneseFont(9, false));
 
     auto* client = new QWidget(this);
