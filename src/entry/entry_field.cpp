@@ -41,8 +41,9 @@ void MoveWithinOperand(Form1& form, Component component) {
             continue;
         }
         form.vars().TN = target;
-        for (std::int16_t code = base + 1; code <= base + 3; ++code) {
-            paint(form, code, code == target ? ActiveFieldColor : IdleFieldColor);
+        for (int code = base + 1; code <= base + 3; ++code) {
+            paint(form, static_cast<std::int16_t>(code),
+                  code == target ? ActiveFieldColor : IdleFieldColor);
         }
     }
 }

@@ -27,10 +27,10 @@ public:
     [[nodiscard]] const Form1& form() const { return form_; }
 
     // Toolkit
-    [[nodiscard]] std::string caption(LabelId label) const override;
-    void setCaption(LabelId label, std::string_view text) override;
-    void setBackColour(LabelId label, Colour colour) override;
-    void setLineVisible(LineId line, bool visible) override;
+    [[nodiscard]] std::string caption(LabelId id) const override;
+    void setCaption(LabelId id, std::string_view text) override;
+    void setBackColour(LabelId id, Colour colour) override;
+    void setLineVisible(LineId id, bool visible) override;
     [[nodiscard]] bool optionSelected(OptionId option) const override;
     void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
     void unload() override;

@@ -105,7 +105,8 @@ void EventDriver::perform(std::uint8_t code) {
         form_->handle(static_cast<Event>(static_cast<int>(Event::Label7_Click) + c - 14));
     } else if (c < 24) {
         form_->handle(static_cast<Event>(static_cast<int>(Event::Command18_Click) + c - 20));
-    } else if (c == 24) {
+    } else if (c == 24 || (c >= 33 && c < 36)) {
+        // Erasing often keeps the numbers short enough for calculations to complete.
         form_->handle(Event::Command22_Click);
     } else if (c == 25) {
         // Clearing everything is kept rare (one byte value in 256), or few calculations would
@@ -130,9 +131,6 @@ void EventDriver::perform(std::uint8_t code) {
         if (ui_->unloaded) {
             restart();
         }
-    } else if (c < 36) {
-        // Erasing often keeps the numbers short enough for calculations to complete.
-        form_->handle(Event::Command22_Click);
     } else if (c < 41) {
         form_->handle(static_cast<Event>(static_cast<int>(Event::Command5_Click) + c - 36));
     } else {

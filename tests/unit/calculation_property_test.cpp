@@ -22,8 +22,8 @@ constexpr Int128 kMax32 = INT32_MAX;
 
 struct OperandTexts {
     std::string whole;
-    std::int32_t numerator;
-    std::int32_t denominator;
+    std::int32_t numerator = 0;
+    std::int32_t denominator = 1;
 };
 
 Int128 abs128(Int128 v) {

@@ -20,7 +20,7 @@ protected:
             form.handle(static_cast<Event>(static_cast<int>(Event::Command4_Click) + (c - '0')));
         }
     }
-    std::string field(LabelId label) const { return ui.caption(label); }
+    [[nodiscard]] std::string field(LabelId label) const { return ui.caption(label); }
 
     testing::MemoryToolkit ui;
     Form1 form{ui};

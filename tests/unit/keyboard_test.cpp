@@ -20,12 +20,12 @@ class KeyDown : public ::testing::TestWithParam<KeyEffect> {};
 
 TEST_P(KeyDown, DoesWhatItsButtonDoes) {
     const KeyEffect& k = GetParam();
-    for (const std::int16_t shift : {0, 1, 2, 4}) { // the modifier state is never read
+    for (const int shift : {0, 1, 2, 4}) { // the modifier state is never read
         testing::MemoryToolkit ui;
         Form1 form(ui);
         form.handle(Event::Form_Load);
         ui.setCaption(LabelId::Label9, "5");
-        form.handleKeyDown(static_cast<std::int16_t>(k.vk), shift);
+        form.handleKeyDown(static_cast<std::int16_t>(k.vk), static_cast<std::int16_t>(shift));
         EXPECT_EQ(ui.caption(LabelId::Label9), k.label9) << "vk " << k.vk;
         EXPECT_EQ(ui.caption(LabelId::Label3), k.label3) << "vk " << k.vk;
         EXPECT_EQ(form.vars().TN, k.tn) << "vk " << k.vk;
