@@ -3,10 +3,6 @@
 namespace quorvel::testing {
 namespace {
 
-Int128 abs128(Int128 v) {
-    return v < 0 ? -v : v;
-}
-
 Int128 gcd128(Int128 a, Int128 b) {
     a = abs128(a);
     b = abs128(b);

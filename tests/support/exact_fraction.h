@@ -31,4 +31,8 @@ std::optional<ExpectedDisplay> exactMixedResult(const OperandText& first, std::i
 
 std::string decimal(Int128 value);
 
+inline Int128 abs128(Int128 value) {
+    return value < 0 ? -value : value;
+}
+
 } // namespace quorvel::testing

@@ -1,8 +1,9 @@
 // Random operand pairs under all four operators, small and near the 32-bit edges. Whenever a
 // calculation completes, the result fields must show the exact value in lowest terms, worked out
-// here with 128-bit rationals; whenever it fails, a 128-bit replay of its steps must find the
-// 32-bit step that really overflowed (or the division by zero).
+// with 128-bit rationals; whenever it fails, a 128-bit replay of its steps must find the 32-bit
+// step that really overflowed (or the division by zero).
 #include "app/form1.h"
+#include "exact_fraction.h"
 #include "memory_toolkit.h"
 
 #include <gtest/gtest.h>
@@ -15,7 +16,8 @@
 namespace quorvel {
 namespace {
 
-__extension__ using Int128 = __int128;
+using testing::abs128;
+using testing::Int128;
 
 constexpr Int128 kMin32 = INT32_MIN;
 constexpr Int128 kMax32 = INT32_MAX;
@@ -25,32 +27,6 @@ struct OperandTexts {
     std::int32_t numerator = 0;
     std::int32_t denominator = 1;
 };
-
-Int128 abs128(Int128 v) {
-    return v < 0 ? -v : v;
-}
-
-Int128 gcdPositive(Int128 a, Int128 b) {
-    a = abs128(a);
-    b = abs128(b);
-    while (b != 0) {
-        const Int128 r = a % b;
-        a = b;
-        b = r;
-    }
-    return a;
-}
-
-std::string decimal(Int128 v) {
-    if (v == 0) {
-        return "0";
-    }
-    std::string s;
-    for (Int128 m = abs128(v); m != 0; m /= 10) {
-        s.insert(s.begin(), static_cast<char>('0' + static_cast<int>(m % 10)));
-    }
-    return v < 0 ? "-" + s : s;
-}
 
 std::int32_t wholeValue(const std::string& text) {
     return text.empty() || text == "-" ? 0 : static_cast<std::int32_t>(std::stol(text));
@@ -141,46 +117,6 @@ std::optional<RuntimeErrorKind> replay(const OperandTexts& a, std::int16_t kn,
     fits(abs128(d));
     fits(abs128(n));
     return fits.failure;
-}
-
-// --- The exact value, from the operands' meaning alone. ---
-
-struct Rational {
-    Int128 num;
-    Int128 den; // > 0
-};
-
-Rational operandValue(const OperandTexts& o) {
-    const Int128 W = wholeValue(o.whole);
-    const bool wholeNegative = W < 0 || o.whole == "-";
-    const bool numeratorNegative = o.numerator < 0;
-    const Int128 magnitude = abs128(W) * o.denominator + abs128(o.numerator);
-    return {wholeNegative != numeratorNegative ? -magnitude : magnitude, o.denominator};
-}
-
-Rational exact(const OperandTexts& a, std::int16_t kn, const OperandTexts& b) {
-    const Rational x = operandValue(a);
-    const Rational y = operandValue(b);
-    Rational r{};
-    switch (kn) {
-    case 1:
-        r = {x.num * y.den + y.num * x.den, x.den * y.den};
-        break;
-    case 2:
-        r = {x.num * y.den - y.num * x.den, x.den * y.den};
-        break;
-    case 3:
-        r = {x.num * y.num, x.den * y.den};
-        break;
-    default:
-        r = {x.num * y.den, x.den * y.num};
-        break;
-    }
-    if (r.den < 0) {
-        r = {-r.num, -r.den};
-    }
-    const Int128 g = gcdPositive(r.num, r.den);
-    return {r.num / g, r.den / g};
 }
 
 // --- Random operands. ---
@@ -286,16 +222,15 @@ TEST(CalculationProperty, ExactInLowestTermsOrARealOverflow) {
         }
         ASSERT_TRUE(ui.runtimeErrors.empty()) << trace;
         ++completed;
-        const Rational r = exact(a, kn, b);
-        const Int128 whole = abs128(r.num) / r.den;
-        const Int128 rest = abs128(r.num) % r.den;
-        ASSERT_EQ(ui.caption(LabelId::Label5), r.num < 0 ? "-" : "") << trace;
-        ASSERT_EQ(ui.caption(LabelId::Label6),
-                  rest == 0 ? decimal(whole) : (whole == 0 ? "" : decimal(whole)))
-            << trace;
-        ASSERT_EQ(ui.caption(LabelId::Label2), rest == 0 ? "" : decimal(rest)) << trace;
-        ASSERT_EQ(ui.caption(LabelId::Label1), rest == 0 ? "" : decimal(r.den)) << trace;
-        ASSERT_EQ(ui.lineVisible(LineId::Line3), rest != 0) << trace;
+        const auto exact = testing::exactMixedResult(
+            {a.whole, std::to_string(a.numerator), std::to_string(a.denominator)}, kn,
+            {b.whole, std::to_string(b.numerator), std::to_string(b.denominator)});
+        ASSERT_TRUE(exact.has_value()) << trace;
+        ASSERT_EQ(ui.caption(LabelId::Label5), exact->sign) << trace;
+        ASSERT_EQ(ui.caption(LabelId::Label6), exact->whole) << trace;
+        ASSERT_EQ(ui.caption(LabelId::Label2), exact->numerator) << trace;
+        ASSERT_EQ(ui.caption(LabelId::Label1), exact->denominator) << trace;
+        ASSERT_EQ(ui.lineVisible(LineId::Line3), exact->line3) << trace;
     }
     // The generator must reach both outcomes often enough to mean something.
     EXPECT_GT(completed, cases / 5);
