@@ -1,20 +1,51 @@
 #include "ui/fonts.h"
 
+#include <QFontDatabase>
 #include <QStringList>
 
 namespace quorvel::ui {
+namespace {
 
-QFont japaneseFont(double points, bool bold) {
+const QStringList& families()
+{
+    static const QStringList list = {QString::fromUtf8("ＭＳ Ｐゴシック"),
+                                     QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")};
+    return list;
+}
+
+// Whether one of the faces asked for is installed. Every character the window shows is in each
+// of them, so the search for fallback faces, which costs start-up time, can be skipped; without
+// them it stays on, so that some other Japanese face is found rather than empty boxes.
+bool faceInstalled()
+{
+    static const bool installed = [] {
+        for (const QString& family : families()) {
+            if (QFontDatabase::hasFamily(family)) {
+                return true;
+            }
+        }
+        return false;
+    }();
+    return installed;
+}
+
+} // namespace
+
+QFont japaneseFont(double points, bool bold)
+{
     QFont font;
-    const QStringList families = {QString::fromUtf8("ＭＳ Ｐゴシック"),
-                                  QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")};
-    font.setFamilies(families);
+    font.setFamilies(families());
     font.setPointSizeF(points);
     font.setWeight(bold ? QFont::Bold : QFont::Normal);
     font.setItalic(false);
     font.setUnderline(false);
     font.setStrikeOut(false);
+    // Unhinted outlines look the same at these sizes, and spare the auto-hinter's analysis of
+    // the face: less start-up time and about a mebibyte less memory.
     font.setHintingPreference(QFont::PreferNoHinting);
+    if (faceInstalled()) {
+        font.setStyleStrategy(QFont::NoFontMerging);
+    }
     return font;
 }
 
