@@ -6,8 +6,7 @@
 namespace quorvel::ui {
 namespace {
 
-const QStringList& families()
-{
+const QStringList& families() {
     static const QStringList list = {QString::fromUtf8("ＭＳ Ｐゴシック"),
                                      QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")};
     return list;
@@ -16,8 +15,7 @@ const QStringList& families()
 // Whether one of the faces asked for is installed. Every character the window shows is in each
 // of them, so the search for fallback faces, which costs start-up time, can be skipped; without
 // them it stays on, so that some other Japanese face is found rather than empty boxes.
-bool faceInstalled()
-{
+bool faceInstalled() {
     static const bool installed = [] {
         for (const QString& family : families()) {
             if (QFontDatabase::hasFamily(family)) {
@@ -31,8 +29,7 @@ bool faceInstalled()
 
 } // namespace
 
-QFont japaneseFont(double points, bool bold)
-{
+QFont japaneseFont(double points, bool bold) {
     QFont font;
     font.setFamilies(families());
     font.setPointSizeF(points);
