@@ -120,6 +120,10 @@ struct Toggle {
     std::string imkAfter;
 };
 
+std::ostream& operator<<(std::ostream& out, const Toggle& t) {
+    return out << t.name;
+}
+
 class SignToggle : public ::testing::TestWithParam<Toggle> {};
 
 TEST_P(SignToggle, OnePress) {

@@ -13,6 +13,10 @@ struct Reading {
     std::int32_t value;
 };
 
+std::ostream& operator<<(std::ostream& out, const Reading& r) {
+    return out << '"' << r.text << '"';
+}
+
 class FieldValueReads : public ::testing::TestWithParam<Reading> {};
 
 TEST_P(FieldValueReads, TheNumberTheTextDenotes) {

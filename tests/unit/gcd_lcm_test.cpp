@@ -13,6 +13,10 @@ struct GcdRow {
     std::int32_t result;
 };
 
+std::ostream& operator<<(std::ostream& out, const GcdRow& r) {
+    return out << "GCD(" << r.m << ", " << r.n << ")";
+}
+
 class GcdKeepsTheSignOfTheRemainders : public ::testing::TestWithParam<GcdRow> {};
 
 TEST_P(GcdKeepsTheSignOfTheRemainders, ResultAndG) {
@@ -38,6 +42,10 @@ struct LcmRow {
     std::int32_t l;
     std::int32_t g;
 };
+
+std::ostream& operator<<(std::ostream& out, const LcmRow& r) {
+    return out << "LCM(" << r.m << ", " << r.n << ")";
+}
 
 class LcmOfTwoDenominators : public ::testing::TestWithParam<LcmRow> {};
 

@@ -16,6 +16,10 @@ struct KeyEffect {
     std::int16_t tn;
 };
 
+std::ostream& operator<<(std::ostream& out, const KeyEffect& k) {
+    return out << "vk " << k.vk;
+}
+
 class KeyDown : public ::testing::TestWithParam<KeyEffect> {};
 
 TEST_P(KeyDown, DoesWhatItsButtonDoes) {

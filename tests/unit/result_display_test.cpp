@@ -40,6 +40,10 @@ struct Shape {
     Display improper;
 };
 
+std::ostream& operator<<(std::ostream& out, const Shape& s) {
+    return out << s.name;
+}
+
 class ResultShapes : public ::testing::TestWithParam<Shape> {};
 
 TEST_P(ResultShapes, MixedThenImproperThenMixedAgain) {
