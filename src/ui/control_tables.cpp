@@ -9,73 +9,73 @@ using enum Alignment;
 constexpr std::optional<Colour> kNone;
 constexpr Colour kWhite = 0xFFFFFF;
 constexpr Colour kDarkGrey = 0x404040;
-constexpr FontSpec kDefault{};
-constexpr FontSpec kField{12, true};
-constexpr FontSpec kDigit{18, false};
-constexpr FontSpec kOperator{17.25, false};
+constexpr FontChoice kDefault{};
+constexpr FontChoice kField{12, true};
+constexpr FontChoice kDigit{18, false};
+constexpr FontChoice kOperator{17.25, false};
 
 // clang-format off
 constexpr std::array kLabels{
 //  label             name       caption  Left  Top  Width Height font          back    text       align   click   description
-    LabelSpec{LabelId::Label9,  "Label9",  "", {240,  360, 495, 255}, kField,       kWhite, kNone,     Right,  Event::Label9_Click, "一つ目の数の整数部分"},
-    LabelSpec{LabelId::Label8,  "Label8",  "", {960,  120, 615, 255}, kField,       kWhite, kNone,     Left,   Event::Label8_Click, "一つ目の数の分子"},
-    LabelSpec{LabelId::Label7,  "Label7",  "", {960,  600, 615, 255}, kField,       kWhite, kDarkGrey, Centre, Event::Label7_Click, "一つ目の数の分母"},
-    LabelSpec{LabelId::Label3,  "Label3",  "", {1800, 285, 495, 495}, {20.25},      kNone,  kNone,     Left,   std::nullopt, "計算記号"},
-    LabelSpec{LabelId::Label12, "Label12", "", {2280, 360, 495, 255}, kField,       kWhite, kNone,     Right,  Event::Label12_Click, "二つ目の数の整数部分"},
-    LabelSpec{LabelId::Label11, "Label11", "", {3000, 120, 615, 255}, kField,       kWhite, kNone,     Left,   Event::Label11_Click, "二つ目の数の分子"},
-    LabelSpec{LabelId::Label10, "Label10", "", {3000, 600, 615, 255}, kField,       kWhite, kNone,     Centre, Event::Label10_Click, "二つ目の数の分母"},
-    LabelSpec{LabelId::Label4,  "Label4",  "=",{3840, 240, 255, 495}, {24},         kNone,  kNone,     Left,   std::nullopt, "等号"},
-    LabelSpec{LabelId::Label5,  "Label5",  "", {4200, 240, 255, 375}, {21.75},      kNone,  kNone,     Left,   std::nullopt, "答えの符号"},
-    LabelSpec{LabelId::Label6,  "Label6",  "", {4560, 360, 615, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの整数部分"},
-    LabelSpec{LabelId::Label2,  "Label2",  "", {5400, 120, 735, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの分子"},
-    LabelSpec{LabelId::Label1,  "Label1",  "", {5400, 600, 735, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの分母"},
+    LabelRow{LabelId::Label9,  "Label9",  "", {240,  360, 495, 255}, kField,       kWhite, kNone,     Right,  Event::Label9_Click, "一つ目の数の整数部分"},
+    LabelRow{LabelId::Label8,  "Label8",  "", {960,  120, 615, 255}, kField,       kWhite, kNone,     Left,   Event::Label8_Click, "一つ目の数の分子"},
+    LabelRow{LabelId::Label7,  "Label7",  "", {960,  600, 615, 255}, kField,       kWhite, kDarkGrey, Centre, Event::Label7_Click, "一つ目の数の分母"},
+    LabelRow{LabelId::Label3,  "Label3",  "", {1800, 285, 495, 495}, {20.25},      kNone,  kNone,     Left,   std::nullopt, "計算記号"},
+    LabelRow{LabelId::Label12, "Label12", "", {2280, 360, 495, 255}, kField,       kWhite, kNone,     Right,  Event::Label12_Click, "二つ目の数の整数部分"},
+    LabelRow{LabelId::Label11, "Label11", "", {3000, 120, 615, 255}, kField,       kWhite, kNone,     Left,   Event::Label11_Click, "二つ目の数の分子"},
+    LabelRow{LabelId::Label10, "Label10", "", {3000, 600, 615, 255}, kField,       kWhite, kNone,     Centre, Event::Label10_Click, "二つ目の数の分母"},
+    LabelRow{LabelId::Label4,  "Label4",  "=",{3840, 240, 255, 495}, {24},         kNone,  kNone,     Left,   std::nullopt, "等号"},
+    LabelRow{LabelId::Label5,  "Label5",  "", {4200, 240, 255, 375}, {21.75},      kNone,  kNone,     Left,   std::nullopt, "答えの符号"},
+    LabelRow{LabelId::Label6,  "Label6",  "", {4560, 360, 615, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの整数部分"},
+    LabelRow{LabelId::Label2,  "Label2",  "", {5400, 120, 735, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの分子"},
+    LabelRow{LabelId::Label1,  "Label1",  "", {5400, 600, 735, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの分母"},
 };
 
 constexpr std::array kLines{
 //  line                 name     X1    Y1   X2    Y2
-    LineSpec{LineId::Line1, "Line1", 840,  480, 1680, 480},
-    LineSpec{LineId::Line2, "Line2", 2880, 480, 3720, 480},
-    LineSpec{LineId::Line3, "Line3", 5280, 480, 6240, 480},
+    LineRow{LineId::Line1, "Line1", 840,  480, 1680, 480},
+    LineRow{LineId::Line2, "Line2", 2880, 480, 3720, 480},
+    LineRow{LineId::Line3, "Line3", 5280, 480, 6240, 480},
 };
 
 constexpr std::array kButtons{
 //  name                caption       Left  Top   Width Height  font       click
-    ButtonSpec{"Command18", "整数",     {2040, 1200, 615,  615}, kDefault,  Event::Command18_Click, "入力中の数の整数部分へ移る"},
-    ButtonSpec{"Command19", "分母",     {2640, 1200, 615,  615}, kDefault,  Event::Command19_Click, "入力中の数の分母へ移る"},
-    ButtonSpec{"Command20", "分子",     {3240, 1200, 615,  615}, kDefault,  Event::Command20_Click, "入力中の数の分子へ移る"},
-    ButtonSpec{"Command21", "戻る",     {3840, 1200, 615,  615}, kDefault,  Event::Command21_Click, "一つ目の数の整数部分へ戻る"},
-    ButtonSpec{"Command24", "-/+",      {4440, 1200, 735,  615}, {18},      Event::Command24_Click, "入力中の欄の正負を切り替える"},
-    ButtonSpec{"Command11", "7",        {2040, 1800, 615,  615}, kDigit,    Event::Command11_Click, "数字の7を入力する"},
-    ButtonSpec{"Command12", "8",        {2640, 1800, 615,  615}, kDigit,    Event::Command12_Click, "数字の8を入力する"},
-    ButtonSpec{"Command13", "9",        {3240, 1800, 615,  615}, kDigit,    Event::Command13_Click, "数字の9を入力する"},
-    ButtonSpec{"Command17", "÷",        {3840, 1800, 615,  615}, kOperator, Event::Command17_Click, "割り算を選ぶ"},
-    ButtonSpec{"Command8",  "4",        {2040, 2400, 615,  615}, kDigit,    Event::Command8_Click, "数字の4を入力する"},
-    ButtonSpec{"Command9",  "5",        {2640, 2400, 615,  615}, kDigit,    Event::Command9_Click, "数字の5を入力する"},
-    ButtonSpec{"Command10", "6",        {3240, 2400, 615,  615}, kDigit,    Event::Command10_Click, "数字の6を入力する"},
-    ButtonSpec{"Command16", "×",        {3840, 2400, 615,  615}, kOperator, Event::Command16_Click, "掛け算を選ぶ"},
-    ButtonSpec{"Command5",  "1",        {2040, 3000, 615,  615}, kDigit,    Event::Command5_Click, "数字の1を入力する"},
-    ButtonSpec{"Command6",  "2",        {2640, 3000, 615,  615}, kDigit,    Event::Command6_Click, "数字の2を入力する"},
-    ButtonSpec{"Command7",  "3",        {3240, 3000, 615,  615}, kDigit,    Event::Command7_Click, "数字の3を入力する"},
-    ButtonSpec{"Command15", "－",       {3840, 3000, 615,  615}, kOperator, Event::Command15_Click, "引き算を選ぶ"},
-    ButtonSpec{"Command4",  "0",        {2040, 3600, 615,  615}, kDigit,    Event::Command4_Click, "数字の0を入力する"},
-    ButtonSpec{"Command1",  "計算",     {2640, 3600, 1215, 615}, kDigit,    Event::Command1_Click, "計算して答えを表示する"},
-    ButtonSpec{"Command14", "＋",       {3840, 3600, 615,  615}, kOperator, Event::Command14_Click, "足し算を選ぶ"},
-    ButtonSpec{"Command22", "一つ消す", {4800, 2880, 1575, 615}, kDigit,    Event::Command22_Click, "入力中の欄を消す"},
-    ButtonSpec{"Command2",  "全て消す", {4800, 3480, 1575, 615}, kDigit,    Event::Command2_Click, "全ての欄と答えを消す"},
-    ButtonSpec{"Command3",  "終了",     {240,  3480, 1215, 615}, kDefault,  Event::Command3_Click, "電卓を終了する"},
+    ButtonRow{"Command18", "整数",     {2040, 1200, 615,  615}, kDefault,  Event::Command18_Click, "入力中の数の整数部分へ移る"},
+    ButtonRow{"Command19", "分母",     {2640, 1200, 615,  615}, kDefault,  Event::Command19_Click, "入力中の数の分母へ移る"},
+    ButtonRow{"Command20", "分子",     {3240, 1200, 615,  615}, kDefault,  Event::Command20_Click, "入力中の数の分子へ移る"},
+    ButtonRow{"Command21", "戻る",     {3840, 1200, 615,  615}, kDefault,  Event::Command21_Click, "一つ目の数の整数部分へ戻る"},
+    ButtonRow{"Command24", "-/+",      {4440, 1200, 735,  615}, {18},      Event::Command24_Click, "入力中の欄の正負を切り替える"},
+    ButtonRow{"Command11", "7",        {2040, 1800, 615,  615}, kDigit,    Event::Command11_Click, "数字の7を入力する"},
+    ButtonRow{"Command12", "8",        {2640, 1800, 615,  615}, kDigit,    Event::Command12_Click, "数字の8を入力する"},
+    ButtonRow{"Command13", "9",        {3240, 1800, 615,  615}, kDigit,    Event::Command13_Click, "数字の9を入力する"},
+    ButtonRow{"Command17", "÷",        {3840, 1800, 615,  615}, kOperator, Event::Command17_Click, "割り算を選ぶ"},
+    ButtonRow{"Command8",  "4",        {2040, 2400, 615,  615}, kDigit,    Event::Command8_Click, "数字の4を入力する"},
+    ButtonRow{"Command9",  "5",        {2640, 2400, 615,  615}, kDigit,    Event::Command9_Click, "数字の5を入力する"},
+    ButtonRow{"Command10", "6",        {3240, 2400, 615,  615}, kDigit,    Event::Command10_Click, "数字の6を入力する"},
+    ButtonRow{"Command16", "×",        {3840, 2400, 615,  615}, kOperator, Event::Command16_Click, "掛け算を選ぶ"},
+    ButtonRow{"Command5",  "1",        {2040, 3000, 615,  615}, kDigit,    Event::Command5_Click, "数字の1を入力する"},
+    ButtonRow{"Command6",  "2",        {2640, 3000, 615,  615}, kDigit,    Event::Command6_Click, "数字の2を入力する"},
+    ButtonRow{"Command7",  "3",        {3240, 3000, 615,  615}, kDigit,    Event::Command7_Click, "数字の3を入力する"},
+    ButtonRow{"Command15", "－",       {3840, 3000, 615,  615}, kOperator, Event::Command15_Click, "引き算を選ぶ"},
+    ButtonRow{"Command4",  "0",        {2040, 3600, 615,  615}, kDigit,    Event::Command4_Click, "数字の0を入力する"},
+    ButtonRow{"Command1",  "計算",     {2640, 3600, 1215, 615}, kDigit,    Event::Command1_Click, "計算して答えを表示する"},
+    ButtonRow{"Command14", "＋",       {3840, 3600, 615,  615}, kOperator, Event::Command14_Click, "足し算を選ぶ"},
+    ButtonRow{"Command22", "一つ消す", {4800, 2880, 1575, 615}, kDigit,    Event::Command22_Click, "入力中の欄を消す"},
+    ButtonRow{"Command2",  "全て消す", {4800, 3480, 1575, 615}, kDigit,    Event::Command2_Click, "全ての欄と答えを消す"},
+    ButtonRow{"Command3",  "終了",     {240,  3480, 1215, 615}, kDefault,  Event::Command3_Click, "電卓を終了する"},
 };
 
-constexpr FrameSpec kFrame{"Frame2", "答えの表示方法", {120, 1200, 1575, 1815}, "答えの表示方法を選ぶ"};
+constexpr FrameRow kFrame{"Frame2", "答えの表示方法", {120, 1200, 1575, 1815}, "答えの表示方法を選ぶ"};
 
 constexpr std::array kOptions{
 //  option                name       caption   Left Top   Width Height  selected click
-    OptionSpec{OptionId::Option5, "Option5", "帯分数", {240, 480,  1095, 375}, true,  Event::Option5_Click, "答えを帯分数で表示する"},
-    OptionSpec{OptionId::Option6, "Option6", "仮分数", {240, 1080, 1095, 300}, false, Event::Option6_Click, "答えを仮分数で表示する"},
+    OptionRow{OptionId::Option5, "Option5", "帯分数", {240, 480,  1095, 375}, true,  Event::Option5_Click, "答えを帯分数で表示する"},
+    OptionRow{OptionId::Option6, "Option6", "仮分数", {240, 1080, 1095, 300}, false, Event::Option6_Click, "答えを仮分数で表示する"},
 };
 
 constexpr std::array kMenu{
-    MenuCommandSpec{"FileExit", "終了",           Event::FileExit_Click},
-    MenuCommandSpec{"FileBer",  "バージョン情報", Event::FileBer_Click},
+    MenuCommandRow{"FileExit", "終了",           Event::FileExit_Click},
+    MenuCommandRow{"FileBer",  "バージョン情報", Event::FileBer_Click},
 };
 
 constexpr std::array<std::string_view, 38> kTabOrder{
@@ -90,22 +90,22 @@ constexpr std::array<std::string_view, 38> kTabOrder{
 
 } // namespace
 
-std::span<const LabelSpec> labelTable() {
+std::span<const LabelRow> labelTable() {
     return kLabels;
 }
-std::span<const LineSpec> lineTable() {
+std::span<const LineRow> lineTable() {
     return kLines;
 }
-std::span<const ButtonSpec> buttonTable() {
+std::span<const ButtonRow> buttonTable() {
     return kButtons;
 }
-const FrameSpec& frameSpec() {
+const FrameRow& displayModeFrame() {
     return kFrame;
 }
-std::span<const OptionSpec> optionTable() {
+std::span<const OptionRow> optionTable() {
     return kOptions;
 }
-std::span<const MenuCommandSpec> menuTable() {
+std::span<const MenuCommandRow> menuTable() {
     return kMenu;
 }
 std::span<const std::string_view> tabOrder() {

@@ -17,7 +17,7 @@ inline constexpr int kClientHeightTwips = 4395;
 
 // Points and weight of a font that names the window's Japanese face; 0 points means the
 // window's default font.
-struct FontSpec {
+struct FontChoice {
     double points = 0;
     bool bold = false;
 };
@@ -31,12 +31,12 @@ struct Rect {
     int height;
 };
 
-struct LabelSpec {
+struct LabelRow {
     LabelId id;
     std::string_view name;
     std::string_view caption;
     Rect rect;
-    FontSpec font;
+    FontChoice font;
     std::optional<Colour> back;
     std::optional<Colour> text;
     Alignment alignment;
@@ -44,7 +44,7 @@ struct LabelSpec {
     std::string_view description; // what it is, for assistive technology
 };
 
-struct LineSpec {
+struct LineRow {
     LineId id;
     std::string_view name;
     int x1;
@@ -53,16 +53,16 @@ struct LineSpec {
     int y2;
 };
 
-struct ButtonSpec {
+struct ButtonRow {
     std::string_view name;
     std::string_view caption;
     Rect rect;
-    FontSpec font;
+    FontChoice font;
     Event click;
     std::string_view description;
 };
 
-struct FrameSpec {
+struct FrameRow {
     std::string_view name;
     std::string_view caption;
     Rect rect;
@@ -70,7 +70,7 @@ struct FrameSpec {
 };
 
 // Option buttons stand inside the frame; their rectangles are relative to it.
-struct OptionSpec {
+struct OptionRow {
     OptionId id;
     std::string_view name;
     std::string_view caption;
@@ -80,18 +80,18 @@ struct OptionSpec {
     std::string_view description;
 };
 
-struct MenuCommandSpec {
+struct MenuCommandRow {
     std::string_view name;
     std::string_view caption;
     Event click;
 };
 
-std::span<const LabelSpec> labelTable();
-std::span<const LineSpec> lineTable();
-std::span<const ButtonSpec> buttonTable();
-const FrameSpec& frameSpec();
-std::span<const OptionSpec> optionTable();
-std::span<const MenuCommandSpec> menuTable();
+std::span<const LabelRow> labelTable();
+std::span<const LineRow> lineTable();
+std::span<const ButtonRow> buttonTable();
+const FrameRow& displayModeFrame();
+std::span<const OptionRow> optionTable();
+std::span<const MenuCommandRow> menuTable();
 // Control names by tab index; labels and the frame hold an index but never take the focus.
 std::span<const std::string_view> tabOrder();
 

@@ -48,7 +48,7 @@ Qt::Alignment toQtAlignment(Alignment alignment) {
     return Qt::AlignLeft | Qt::AlignTop;
 }
 
-void applyFont(QWidget* widget, const FontSpec& font) {
+void applyFont(QWidget* widget, const FontChoice& font) {
     if (font.points > 0) {
         widget->setFont(japaneseFont(font.points, font.bold));
     }
@@ -65,9 +65,9 @@ void followSelectionWithTabStop(QRadioButton* option) {
 }
 
 QString descriptionOf(LabelId id) {
-    for (const LabelSpec& spec : labelTable()) {
-        if (spec.id == id) {
-            return toQString(spec.description);
+    for (const LabelRow& row : labelTable()) {
+        if (row.id == id) {
+            return toQString(row.description);
         }
     }
     return {};
@@ -104,83 +104,82 @@ MainWindow::MainWindow()
 }
 
 void MainWindow::createLabels(QWidget* client) {
-    for (const LabelSpec& spec : labelTable()) {
-        auto* label = new ClickableLabel(toQString(spec.caption), client);
-        label->setObjectName(toQString(spec.name));
+    for (const LabelRow& row : labelTable()) {
+        auto* label = new ClickableLabel(toQString(row.caption), client);
+        label->setObjectName(toQString(row.name));
         label->setTextFormat(Qt::PlainText);
-        label->setGeometry(pixelRect(spec.rect));
-        label->setAlignment(toQtAlignment(spec.alignment));
-        applyFont(label, spec.font);
+        label->setGeometry(pixelRect(row.rect));
+        label->setAlignment(toQtAlignment(row.alignment));
+        applyFont(label, row.font);
         QPalette palette = label->palette();
-        if (spec.back) {
-            palette.setColor(QPalette::Window, toQColor(*spec.back));
+        if (row.back) {
+            palette.setColor(QPalette::Window, toQColor(*row.back));
             label->setAutoFillBackground(true);
         }
-        if (spec.text) {
-            palette.setColor(QPalette::WindowText, toQColor(*spec.text));
+        if (row.text) {
+            palette.setColor(QPalette::WindowText, toQColor(*row.text));
         }
         label->setPalette(palette);
         // The accessible name stays the caption, so a screen reader reads the value; the
         // description says what the label is.
-        label->setAccessibleDescription(toQString(spec.description));
-        if (spec.click) {
+        label->setAccessibleDescription(toQString(row.description));
+        if (row.click) {
             connect(label, &ClickableLabel::clicked, this,
-                    [this, event = *spec.click] { form_.handle(event); });
+                    [this, event = *row.click] { form_.handle(event); });
         }
-        labels_.at(static_cast<std::size_t>(spec.id)) = label;
+        labels_.at(static_cast<std::size_t>(row.id)) = label;
     }
 }
 
 void MainWindow::createLines(QWidget* client) {
-    for (const LineSpec& spec : lineTable()) {
+    for (const LineRow& row : lineTable()) {
         auto* bar = new FractionBar(client);
-        bar->setObjectName(toQString(spec.name));
-        bar->setGeometry(px(spec.x1), px(spec.y1), px(spec.x2 - spec.x1) + 1,
-                         px(spec.y2 - spec.y1) + 1);
-        lines_.at(static_cast<std::size_t>(spec.id)) = bar;
+        bar->setObjectName(toQString(row.name));
+        bar->setGeometry(px(row.x1), px(row.y1), px(row.x2 - row.x1) + 1, px(row.y2 - row.y1) + 1);
+        lines_.at(static_cast<std::size_t>(row.id)) = bar;
     }
 }
 
 void MainWindow::createButtons(QWidget* client) {
-    for (const ButtonSpec& spec : buttonTable()) {
-        auto* button = new QPushButton(toQString(spec.caption), client);
-        button->setObjectName(toQString(spec.name));
-        button->setGeometry(pixelRect(spec.rect));
+    for (const ButtonRow& row : buttonTable()) {
+        auto* button = new QPushButton(toQString(row.caption), client);
+        button->setObjectName(toQString(row.name));
+        button->setGeometry(pixelRect(row.rect));
         // No button answers Enter as a default button would.
         button->setAutoDefault(false);
-        button->setAccessibleDescription(toQString(spec.description));
-        applyFont(button, spec.font);
+        button->setAccessibleDescription(toQString(row.description));
+        applyFont(button, row.font);
         connect(button, &QPushButton::clicked, this,
-                [this, event = spec.click] { form_.handle(event); });
+                [this, event = row.click] { form_.handle(event); });
     }
 }
 
 void MainWindow::createDisplayModeGroup(QWidget* client) {
-    const FrameSpec& frameRow = frameSpec();
+    const FrameRow& frameRow = displayModeFrame();
     auto* frame = new QGroupBox(toQString(frameRow.caption), client);
     frame->setObjectName(toQString(frameRow.name));
     frame->setGeometry(pixelRect(frameRow.rect));
     frame->setAccessibleDescription(toQString(frameRow.description));
-    for (const OptionSpec& spec : optionTable()) {
-        auto* option = new QRadioButton(toQString(spec.caption), frame);
-        option->setObjectName(toQString(spec.name));
-        option->setGeometry(pixelRect(spec.rect));
-        option->setChecked(spec.selected);
-        option->setAccessibleDescription(toQString(spec.description));
+    for (const OptionRow& row : optionTable()) {
+        auto* option = new QRadioButton(toQString(row.caption), frame);
+        option->setObjectName(toQString(row.name));
+        option->setGeometry(pixelRect(row.rect));
+        option->setChecked(row.selected);
+        option->setAccessibleDescription(toQString(row.description));
         followSelectionWithTabStop(option);
         // A click that selects the option, or one on the option already selected.
         connect(option, &QRadioButton::clicked, this,
-                [this, event = spec.click] { form_.handle(event); });
-        options_.at(spec.id == OptionId::Option5 ? 0 : 1) = option;
+                [this, event = row.click] { form_.handle(event); });
+        options_.at(row.id == OptionId::Option5 ? 0 : 1) = option;
     }
 }
 
 void MainWindow::createMenu() {
-    for (const MenuCommandSpec& spec : menuTable()) {
-        QAction* action = menuBar()->addAction(toQString(spec.caption));
-        action->setObjectName(toQString(spec.name));
+    for (const MenuCommandRow& row : menuTable()) {
+        QAction* action = menuBar()->addAction(toQString(row.caption));
+        action->setObjectName(toQString(row.name));
         connect(action, &QAction::triggered, this,
-                [this, event = spec.click] { form_.handle(event); });
+                [this, event = row.click] { form_.handle(event); });
     }
 }
 
