@@ -15,8 +15,6 @@
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kErrorTitle = "エラーメッセージ";
-
 std::string_view runtimeErrorText(RuntimeErrorKind kind) {
     switch (kind) {
     case RuntimeErrorKind::Overflow:
@@ -34,7 +32,7 @@ template <typename Handler> void Form1::guarded(Handler&& handler) {
         handler();
     } catch (const RuntimeError& error) {
         toolkit_.runtimeErrorRaised(error.kind());
-        toolkit_.messageBox(runtimeErrorText(error.kind()), kErrorTitle, MessageIcon::Error);
+        toolkit_.messageBox(runtimeErrorText(error.kind()), ErrorBoxTitle, MessageIcon::Error);
     }
 }
 

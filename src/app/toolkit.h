@@ -31,6 +31,9 @@ using Colour = std::uint32_t;
 
 enum class MessageIcon : std::uint8_t { Information, Error };
 
+// The title of every box that reports an error, from the calculation or at run time.
+inline constexpr std::string_view ErrorBoxTitle = "エラーメッセージ";
+
 enum class RuntimeErrorKind : std::uint8_t { Overflow, DivisionByZero };
 
 // What the calculator needs from the windowing toolkit. The program logic sees the window only

@@ -11,7 +11,6 @@
 namespace quorvel {
 namespace {
 
-constexpr std::string_view kErrorTitle = "エラーメッセージ";
 constexpr std::string_view kMissingEntry = "分母または分子が入力されていません。";
 constexpr std::string_view kBadDenominator = "分母を１以上の整数にしてください。";
 constexpr std::string_view kMissingOperator = "計算記号が入力されていません。";
@@ -64,7 +63,7 @@ void Form1::AKS() {
     for (const LabelId label :
          {LabelId::Label7, LabelId::Label8, LabelId::Label10, LabelId::Label11}) {
         if (ui.caption(label).empty()) {
-            ui.messageBox(kMissingEntry, kErrorTitle, MessageIcon::Error);
+            ui.messageBox(kMissingEntry, ErrorBoxTitle, MessageIcon::Error);
             finish();
             return;
         }
@@ -80,7 +79,7 @@ void Form1::AKS() {
     const std::int32_t W2 = FieldValue(wholeText2);
 
     if (D1 <= 0 || D2 <= 0) {
-        ui.messageBox(kBadDenominator, kErrorTitle, MessageIcon::Error);
+        ui.messageBox(kBadDenominator, ErrorBoxTitle, MessageIcon::Error);
         finish();
         return;
     }
@@ -111,7 +110,7 @@ void Form1::AKS() {
         vars_.L = checked::mul(D1, A2);
         break;
     default:
-        ui.messageBox(kMissingOperator, kErrorTitle, MessageIcon::Error);
+        ui.messageBox(kMissingOperator, ErrorBoxTitle, MessageIcon::Error);
         break;
     }
 
