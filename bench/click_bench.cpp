@@ -13,7 +13,10 @@ namespace {
 void BM_DigitClickToRepaintedField(benchmark::State& state) {
     quorvel::ui::MainWindow window;
     window.show();
-    QTest::qWaitForWindowExposed(&window);
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        state.SkipWithError("the window was not exposed");
+        return;
+    }
     auto* one = window.findChild<QPushButton*>(QStringLiteral("Command5"));
     auto* erase = window.findChild<QPushButton*>(QStringLiteral("Command22"));
     const QPoint centre = one->rect().center();

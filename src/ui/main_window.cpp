@@ -10,11 +10,13 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QWindow>
 
 namespace quorvel::ui {
 namespace {
@@ -98,7 +100,7 @@ MainWindow::MainWindow()
     // The window keeps the size its client area and menu bar need.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    qApp->installEventFilter(this);
+    installKeyPreview();
     form_.handle(Event::Form_Load);
     findChild<QPushButton*>(QStringLiteral("Command2"))->setFocus();
 }
@@ -257,25 +259,27 @@ void MainWindow::runtimeErrorRaised(RuntimeErrorKind kind) {
     emit runtimeErrorReported(kind);
 }
 
+void MainWindow::installKeyPreview() {
+    // Every key press of this window arrives once at its top-level QWindow, before the widget
+    // dispatch hands it to the focused control (or to the window when nothing has the focus).
+    // Previewing it there runs the handler exactly once per press, whatever happens to the
+    // focus while the handler runs (a message box takes it and gives it back), and a key pressed
+    // while a box is open goes to the box's own QWindow, never here.
+    create();
+    windowHandle()->installEventFilter(this);
+}
+
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
-    // The window previews every key press once, before the focused control sees it. The filter
-    // is application-wide and sees one press again on each widget it propagates to, so it acts
-    // only on the delivery to the focused widget of this window (or to the window itself when
-    // nothing in it has the focus), and never consumes the key.
-    if (event->type() == QEvent::KeyPress) {
-        QWidget* focus = QApplication::focusWidget();
-        const bool ours =
-            focus != nullptr ? (watched == focus && focus->window() == this) : (watched == this);
-        if (ours) {
-            const auto& key = static_cast<const QKeyEvent&>(*event);
-            const int vk = windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_);
-            int shift = 0;
-            shift |= key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
-            shift |= key.modifiers().testFlag(Qt::ControlModifier) ? 2 : 0;
-            shift |= key.modifiers().testFlag(Qt::AltModifier) ? 4 : 0;
-            form_.handleKeyDown(static_cast<std::int16_t>(vk), static_cast<std::int16_t>(shift));
-        }
+    if (event->type() == QEvent::KeyPress && watched == windowHandle()) {
+        const auto& key = static_cast<const QKeyEvent&>(*event);
+        const int vk = windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_);
+        int shift = 0;
+        shift |= key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
+        shift |= key.modifiers().testFlag(Qt::ControlModifier) ? 2 : 0;
+        shift |= key.modifiers().testFlag(Qt::AltModifier) ? 4 : 0;
+        form_.handleKeyDown(static_cast<std::int16_t>(vk), static_cast<std::int16_t>(shift));
     }
+    // The key is never consumed: the focused control still receives it.
     return QMainWindow::eventFilter(watched, event);
 }
 

@@ -57,6 +57,7 @@ private:
     void createDisplayModeGroup(QWidget* client);
     void createMenu();
     void applyTabOrder();
+    void installKeyPreview();
 
     Form1 form_{*this};
     NativeKeyCodes nativeKeyCodes_;

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Real X key presses reach the window once, whatever button has the focus: main-row digits with
 # Shift, keypad digits with NumLock on, keypad operators and =, Delete; the main-row minus does
-# nothing; a held key types once per auto-repeat.
+# nothing; a held key types once per auto-repeat; a key that opens a message box opens it once.
 source "$(dirname "$0")/lib.bash"
 
 work=$(mktemp -d)
@@ -32,6 +32,19 @@ click() {
     echo "click $1" >&3
     state >/dev/null
 }
+
+# Keypad = on a failing calculation (nothing entered) shows one box per press, with a button
+# focused and with an option focused.
+boxes() { grep -c '"message"' "$work/out" || true; }
+click Command18
+probe tap 125
+state >/dev/null
+expect_eq "boxes after keypad = with 整数 focused" "$(boxes)" 1
+click Option5
+probe tap 125
+s=$(state)
+expect_eq "boxes after keypad = with 帯分数 focused" "$(boxes)" 2
+expect_eq "focus after the box" "$(field focus "$s")" Option5
 
 click Command18 # 整数: the button keeps the focus
 
