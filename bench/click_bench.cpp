@@ -1,6 +1,6 @@
 // One click on a digit button, from the mouse event to the repainted field, on the real window
 // (offscreen platform).
-#include "ui/main_window.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,5 +1,5 @@
 // The physical key behind a Qt key event, as the Windows virtual-key code the calculator reads.
-#include "ui/virtual_key.h"
+#include "ui/qt/virtual_key.h"
 
 #include <gtest/gtest.h>
 

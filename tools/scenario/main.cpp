@@ -2,7 +2,7 @@
 // platform and prints what the window shows and says as JSON lines. A test tool.
 #include "runner.h"
 
-#include "ui/main_window.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 #include <QTest>

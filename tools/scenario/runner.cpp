@@ -4,7 +4,7 @@
 #include "key_events.h"
 
 #include "app/form1.h"
-#include "ui/main_window.h"
+#include "ui/qt/main_window.h"
 
 #include <QAbstractButton>
 #include <QAction>

@@ -2,7 +2,8 @@
 
 #include "app/form1.h"
 #include "app/toolkit.h"
-#include "ui/virtual_key.h"
+#include "ui/qt/caption_label.h"
+#include "ui/qt/virtual_key.h"
 
 #include <QMainWindow>
 
@@ -14,7 +15,6 @@ class QRadioButton;
 
 namespace quorvel::ui {
 
-class ClickableLabel;
 class FractionBar;
 
 // The calculator window on Qt Widgets: creates the controls from their tables, forwards their
@@ -36,7 +36,7 @@ public:
     void unload() override;
     void runtimeErrorRaised(RuntimeErrorKind kind) override;
 
-    [[nodiscard]] QLabel* label(LabelId id) const;
+    [[nodiscard]] CaptionLabel* label(LabelId id) const;
     [[nodiscard]] QWidget* line(LineId id) const;
 
 signals:
@@ -61,7 +61,7 @@ private:
 
     Form1 form_{*this};
     NativeKeyCodes nativeKeyCodes_;
-    std::array<QLabel*, 13> labels_{};       // by label number; [0] unused
+    std::array<CaptionLabel*, 13> labels_{}; // by label number; [0] unused
     std::array<QWidget*, 4> lines_{};        // by line number; [0] unused
     std::array<QRadioButton*, 2> options_{}; // Option5, Option6
 };

@@ -1,5 +1,6 @@
-#include "ui/widgets.h"
+#include "ui/qt/widgets.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +14,18 @@ void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
         emit clicked();
     }
+}
+
+void GroupOption::keyPressEvent(QKeyEvent* event) {
+    const int key = event->key();
+    if (key != Qt::Key_Left && key != Qt::Key_Right) {
+        QRadioButton::keyPressEvent(event);
+        return;
+    }
+    QKeyEvent vertical(event->type(), key == Qt::Key_Left ? Qt::Key_Up : Qt::Key_Down,
+                       event->modifiers(), event->text(), event->isAutoRepeat());
+    QRadioButton::keyPressEvent(&vertical);
+    event->setAccepted(vertical.isAccepted());
 }
 
 FractionBar::FractionBar(QWidget* parent)

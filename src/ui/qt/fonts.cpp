@@ -1,4 +1,4 @@
-#include "ui/fonts.h"
+#include "ui/qt/fonts.h"
 
 #include <QFontDatabase>
 #include <QStringList>

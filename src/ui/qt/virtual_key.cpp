@@ -1,4 +1,4 @@
-#include "ui/virtual_key.h"
+#include "ui/qt/virtual_key.h"
 
 namespace quorvel::ui {
 namespace {

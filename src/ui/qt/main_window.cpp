@@ -1,9 +1,9 @@
-#include "ui/main_window.h"
+#include "ui/qt/main_window.h"
 
 #include "entry/entry_field.h"
-#include "ui/control_tables.h"
-#include "ui/fonts.h"
-#include "ui/widgets.h"
+#include "ui/controls/control_tables.h"
+#include "ui/qt/fonts.h"
+#include "ui/qt/widgets.h"
 
 #include "quorvel.xpm"
 
@@ -11,6 +11,7 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -107,9 +108,8 @@ MainWindow::MainWindow()
 
 void MainWindow::createLabels(QWidget* client) {
     for (const LabelRow& row : labelTable()) {
-        auto* label = new ClickableLabel(toQString(row.caption), client);
+        auto* label = new ClickableLabel(toQString(row.caption), row.alignment, client);
         label->setObjectName(toQString(row.name));
-        label->setTextFormat(Qt::PlainText);
         label->setGeometry(pixelRect(row.rect));
         label->setAlignment(toQtAlignment(row.alignment));
         applyFont(label, row.font);
@@ -163,7 +163,7 @@ void MainWindow::createDisplayModeGroup(QWidget* client) {
     frame->setGeometry(pixelRect(frameRow.rect));
     frame->setAccessibleDescription(toQString(frameRow.description));
     for (const OptionRow& row : optionTable()) {
-        auto* option = new QRadioButton(toQString(row.caption), frame);
+        auto* option = new GroupOption(toQString(row.caption), frame);
         option->setObjectName(toQString(row.name));
         option->setGeometry(pixelRect(row.rect));
         option->setChecked(row.selected);
@@ -200,7 +200,7 @@ void MainWindow::applyTabOrder() {
     }
 }
 
-QLabel* MainWindow::label(LabelId id) const {
+CaptionLabel* MainWindow::label(LabelId id) const {
     return labels_.at(static_cast<std::size_t>(id));
 }
 
@@ -213,11 +213,11 @@ std::string MainWindow::caption(LabelId id) const {
 }
 
 void MainWindow::setCaption(LabelId id, std::string_view text) {
-    label(id)->setText(toQString(text));
+    label(id)->setCaption(toQString(text));
 }
 
 void MainWindow::setBackColour(LabelId id, Colour colour) {
-    QLabel* target = label(id);
+    CaptionLabel* target = label(id);
     QPalette palette = target->palette();
     palette.setColor(QPalette::Window, toQColor(colour));
     target->setPalette(palette);
@@ -244,6 +244,8 @@ void MainWindow::messageBox(std::string_view text, std::string_view title, Messa
     QMessageBox box(icon == MessageIcon::Error ? QMessageBox::Critical : QMessageBox::Information,
                     toQString(title), shown, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    // A box is a window of its own and inherits nothing: give it the window's Japanese face.
+    box.setFont(font());
     emit messageBoxAboutToShow(&box, programText);
     box.exec();
     // Give the keyboard back to the calculator even where no window manager does so, so typing

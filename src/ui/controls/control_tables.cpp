@@ -1,4 +1,4 @@
-#include "ui/control_tables.h"
+#include "ui/controls/control_tables.h"
 
 #include <array>
 

@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QLabel>
+#include "ui/qt/caption_label.h"
+
+#include <QRadioButton>
 #include <QWidget>
 
 namespace quorvel::ui {
 
 // A label that reports a click: a left button pressed and released over it.
-class ClickableLabel : public QLabel {
+class ClickableLabel : public CaptionLabel {
     Q_OBJECT
 public:
-    using QLabel::QLabel;
+    using CaptionLabel::CaptionLabel;
 
 signals:
     void clicked();
@@ -17,6 +19,17 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+};
+
+// An option button of a group stacked top to bottom: Left and Right move the selection as Up and
+// Down do, as in every desktop option group.
+class GroupOption : public QRadioButton {
+    Q_OBJECT
+public:
+    using QRadioButton::QRadioButton;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
 };
 
 // A straight horizontal fraction bar, one pixel wide, in the window's text colour.

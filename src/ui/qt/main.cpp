@@ -1,4 +1,4 @@
-#include "ui/main_window.h"
+#include "ui/qt/main_window.h"
 
 #include <QApplication>
 
