@@ -14,7 +14,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libclang-rt-14-dev
     libx11-dev libxtst-dev xvfb xauth xdotool
     dbus at-spi2-core python3-pyatspi
-    desktop-file-utils appstream
+    desktop-file-utils appstream fonts-noto-cjk
 )
 
 source tools/install-packages.bash
