@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Set-up, build, run and test on Debian 12.
 #   ./build.sh run    installs what is missing, builds and starts the calculator
-#   ./build.sh test   installs what is missing, builds (also with ASan/UBSan, and the fuzz target
-#                     with clang) and runs every test
+#   ./build.sh test   installs what is missing, builds (also with ASan/UBSan, the fuzz target with
+#                     clang, and the Windows build with mingw-w64) and runs every test (the
+#                     Windows ones under Wine)
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -15,6 +16,11 @@ test_packages=(
     libx11-dev libxtst-dev xvfb xauth xdotool
     dbus at-spi2-core python3-pyatspi
     desktop-file-utils appstream fonts-noto-cjk
+)
+# The Windows build: cross-compiled with mingw-w64, its tests run under Wine.
+windows_packages=(
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
+    wine wine64
 )
 
 source tools/install-packages.bash
@@ -30,7 +36,7 @@ run)
     exec build/release/src/quorvel
     ;;
 test)
-    install_missing "${packages[@]}" "${test_packages[@]}"
+    install_missing "${packages[@]}" "${test_packages[@]}" "${windows_packages[@]}"
     cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     cmake --build build/debug -j "$jobs"
     (cd build/debug && ctest -j "$jobs" --output-on-failure)
@@ -42,6 +48,10 @@ test)
         -DQUORVEL_FUZZ=ON
     cmake --build build/fuzz -j "$jobs"
     (cd build/fuzz && ctest --output-on-failure)
+    cmake -S . -B build/windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORVEL_BUILD_BENCHMARKS=OFF
+    cmake --build build/windows -j "$jobs"
+    (cd build/windows && ctest -j "$jobs" --output-on-failure)
     ;;
 *)
     echo "usage: $0 run|test" >&2
