@@ -1,6 +1,7 @@
 // quorvel-scenario: runs a text scenario against the real calculator window on Qt's offscreen
 // platform and prints what the window shows and says as JSON lines. A test tool.
-#include "runner.h"
+#include "driver.h"
+#include "qt_driver.h"
 
 #include "ui/qt/main_window.h"
 
@@ -37,12 +38,8 @@ int main(int argc, char* argv[]) {
         std::cerr << "quorvel-scenario: the window did not become active\n";
         return 1;
     }
-    quorvel::scenario::Runner runner(window, std::cout);
-    std::string line;
-    while (std::getline(input, line)) {
-        if (!runner.runLine(line)) {
-            break;
-        }
-    }
+    quorvel::scenario::Transcript transcript(std::cout);
+    quorvel::scenario::QtDriver driver(window, transcript);
+    quorvel::scenario::play(input, driver, transcript);
     return 0;
 }

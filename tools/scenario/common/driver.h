@@ -1,0 +1,40 @@
+#pragma once
+
+#include "transcript.h"
+
+#include <iosfwd>
+#include <string>
+
+namespace quorvel::scenario {
+
+// What a runner does to the real window of its binding. Message boxes, run-time errors and the
+// end of the window are reported to the transcript by the driver as they happen; each box is
+// answered with OK.
+class Driver {
+public:
+    Driver() = default;
+    Driver(const Driver&) = delete;
+    Driver& operator=(const Driver&) = delete;
+    Driver(Driver&&) = delete;
+    Driver& operator=(Driver&&) = delete;
+    virtual ~Driver() = default;
+
+    // A left click on the control where a real mouse would click it.
+    virtual void click(const std::string& name) = 0;
+    virtual void chooseMenuCommand(const std::string& name) = 0;
+    // A key press and release delivered to the control with the focus, as the platform does.
+    virtual void pressKey(int virtualKey, bool shift, bool ctrl, bool alt) = 0;
+    // The close command a window manager sends.
+    virtual void close() = 0;
+    [[nodiscard]] virtual WindowState state() = 0;
+    // Lets outside input arrive for so many milliseconds.
+    virtual void wait(int milliseconds) = 0;
+    // What the event loop would do before the user's next action: deliver what is pending.
+    virtual void settle() = 0;
+};
+
+// Plays scenario lines from input against the driver until the input ends or the window has
+// been unloaded.
+void play(std::istream& input, Driver& driver, Transcript& transcript);
+
+} // namespace quorvel::scenario

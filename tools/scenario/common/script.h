@@ -1,0 +1,27 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace quorvel::scenario {
+
+// One line of a scenario, read; the same language for every binding's runner.
+struct ScenarioLine {
+    enum class Kind { Blank, Click, Menu, Key, Close, Dump, Sleep, Bad };
+    Kind kind = Kind::Blank;
+    std::string name; // Click: a control name; Menu: FileExit or FileBer
+    int virtualKey = 0;
+    bool shift = false;
+    bool ctrl = false;
+    bool alt = false;
+    int milliseconds = 0;
+    std::string text; // the line as read, trimmed, for a Bad line
+};
+
+ScenarioLine readScenarioLine(const std::string& line);
+
+// The Windows virtual-key codes a scenario can press: digits, letters, function keys, the keypad,
+// the editing and navigation keys and the main-row punctuation.
+bool isScenarioKey(int virtualKey);
+
+} // namespace quorvel::scenario

@@ -1,0 +1,74 @@
+#include "transcript.h"
+
+#include "json.h"
+
+#include <cstdio>
+#include <ostream>
+
+namespace quorvel::scenario {
+namespace {
+
+std::string colourText(Colour colour) {
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "&H%06X", static_cast<unsigned>(colour & 0xFFFFFFU));
+    return text.data();
+}
+
+std::string labelName(int number) {
+    return "Label" + std::to_string(number);
+}
+
+} // namespace
+
+void Transcript::print(const std::string& json) {
+    out_ << json << '\n' << std::flush;
+}
+
+void Transcript::state(const WindowState& state) {
+    std::string json = R"({"state": {"captions": {)";
+    for (int n = 1; n <= 12; ++n) {
+        json += (n > 1 ? ", " : "") + jsonString(labelName(n)) + ": " +
+                jsonString(state.captions.at(static_cast<std::size_t>(n - 1)));
+    }
+    json += R"(}, "colors": {)";
+    for (int n = 7; n <= 12; ++n) {
+        json += (n > 7 ? ", " : "") + jsonString(labelName(n)) + ": " +
+                jsonString(colourText(state.fieldColours.at(static_cast<std::size_t>(n - 7))));
+    }
+    json += R"(}, "Line3": )";
+    json += state.line3Visible ? "true" : "false";
+    json += R"(, "Option6": )";
+    json += state.option6Selected ? "true" : "false";
+    json += R"(, "TN": )" + std::to_string(state.TN);
+    json += R"(, "KN": )" + std::to_string(state.KN);
+    json += R"(, "L": )" + std::to_string(state.L);
+    json += R"(, "G": )" + std::to_string(state.G);
+    json += R"(, "IMK": )" + jsonString(state.IMK);
+    json += R"(, "focus": )" + jsonString(state.focus);
+    json += "}}";
+    print(json);
+}
+
+void Transcript::message(std::string_view title, std::string_view text, MessageIcon icon) {
+    print(std::string(R"({"message": {"title": )") + jsonString(title) + R"(, "text": )" +
+          jsonString(text) + R"(, "icon": )" +
+          jsonString(icon == MessageIcon::Error ? "error" : "information") + "}}");
+}
+
+void Transcript::runtimeError(RuntimeErrorKind kind) {
+    print(std::string(R"({"error": )") +
+          jsonString(kind == RuntimeErrorKind::Overflow ? "overflow" : "division by zero") + "}");
+}
+
+void Transcript::ended() {
+    if (!ended_) {
+        ended_ = true;
+        print(R"({"ended": true})");
+    }
+}
+
+void Transcript::badLine(std::string_view line) {
+    print(std::string(R"({"bad_line": )") + jsonString(line) + "}");
+}
+
+} // namespace quorvel::scenario

@@ -1,0 +1,49 @@
+#pragma once
+
+#include "app/toolkit.h"
+
+#include <array>
+#include <cstdint>
+#include <iosfwd>
+#include <string>
+#include <string_view>
+
+namespace quorvel::scenario {
+
+// What a dump shows of the window: every binding reads the same things from its real controls.
+struct WindowState {
+    std::array<std::string, 12> captions; // Label1 ... Label12
+    std::array<Colour, 6> fieldColours{}; // back colours of Label7 ... Label12
+    bool line3Visible = false;
+    bool option6Selected = false;
+    int TN = 0;
+    int KN = 0;
+    std::int32_t L = 0;
+    std::int32_t G = 0;
+    std::string IMK;
+    std::string focus; // name of the control with the keyboard focus, "" for none
+};
+
+// The runner's output: one JSON object per line, flushed at once, so a test reading it while the
+// runner works sees each line as it happens.
+class Transcript {
+public:
+    explicit Transcript(std::ostream& out)
+        : out_(out) {}
+
+    void state(const WindowState& state);
+    void message(std::string_view title, std::string_view text, MessageIcon icon);
+    void runtimeError(RuntimeErrorKind kind);
+    // The window has been unloaded; told once however often it is reported.
+    void ended();
+    void badLine(std::string_view line);
+    [[nodiscard]] bool hasEnded() const { return ended_; }
+
+private:
+    void print(const std::string& json);
+
+    std::ostream& out_;
+    bool ended_ = false;
+};
+
+} // namespace quorvel::scenario

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "driver.h"
+
+#include <QObject>
+
+class QMessageBox;
+
+namespace quorvel::ui {
+class MainWindow;
+}
+
+namespace quorvel::scenario {
+
+// Drives the calculator window on Qt Widgets with QTest's synthetic input, which goes through the
+// window system interface as platform input does.
+class QtDriver : public QObject, public Driver {
+    Q_OBJECT
+public:
+    QtDriver(ui::MainWindow& window, Transcript& transcript);
+
+    void click(const std::string& name) override;
+    void chooseMenuCommand(const std::string& name) override;
+    void pressKey(int virtualKey, bool shift, bool ctrl, bool alt) override;
+    void close() override;
+    [[nodiscard]] WindowState state() override;
+    void wait(int milliseconds) override;
+    void settle() override;
+
+private:
+    void answerMessageBox(QMessageBox* box, const QString& text);
+
+    ui::MainWindow& window_;
+    Transcript& transcript_;
+};
+
+} // namespace quorvel::scenario
