@@ -8,8 +8,7 @@ namespace {
 
 void addSign(Form1& form, LabelId label) {
     std::string& imk = form.vars().IMK;
-    imk = form.toolkit().caption(label);
-    imk.insert(0, "-");
+    imk = "-" + form.toolkit().caption(label);
     form.toolkit().setCaption(label, imk);
 }
 

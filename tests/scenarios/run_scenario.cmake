@@ -1,7 +1,12 @@
 # Runs one scenario through quorvel-scenario and compares its transcript with the expected one
-# (SCENARIO with the extension .expected). Set UPDATE=1 to rewrite the expected transcript.
+# (SCENARIO with the extension .expected). Set UPDATE=1 to rewrite the expected transcript. With
+# EMULATOR (Wine), the Windows runner reads the scenario through Wine's drive Z:, the root.
 string(REGEX REPLACE "\\.scn$" ".expected" expected_file "${SCENARIO}")
-execute_process(COMMAND "${RUNNER}" "${SCENARIO}"
+set(path "${SCENARIO}")
+if(EMULATOR)
+    set(path "Z:${SCENARIO}")
+endif()
+execute_process(COMMAND ${EMULATOR} "${RUNNER}" "${path}"
     OUTPUT_VARIABLE actual RESULT_VARIABLE status ERROR_VARIABLE errors)
 if(NOT status EQUAL 0)
     message(FATAL_ERROR "quorvel-scenario failed (${status}):\n${errors}")

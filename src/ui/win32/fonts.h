@@ -1,0 +1,39 @@
+#pragma once
+
+#include "ui/controls/caption_fit.h"
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace quorvel::ui::win32 {
+
+// The window's Japanese face, "ＭＳ Ｐゴシック" with the Shift-JIS character set, at a size in
+// pixels (rounded to whole pixels, the only sizes GDI has).
+HFONT createJapaneseFont(double pixels, bool bold);
+
+// A font at a fractional point size on a display of dpi dots per inch, in pixels.
+double pixelsOfPoints(double points, int dpi);
+
+// The extent of UTF-8 text in the face at a pixel size, measured on dc: advance from GDI's text
+// extent, ink from the glyphs' black boxes.
+TextExtent measureText(HDC dc, bool bold, std::string_view text, double pixels);
+
+// Selects a GDI object into a DC for the lifetime of the scope.
+class Selected {
+public:
+    Selected(HDC dc, HGDIOBJ object)
+        : dc_(dc)
+        , previous_(SelectObject(dc, object)) {}
+    Selected(const Selected&) = delete;
+    Selected& operator=(const Selected&) = delete;
+    Selected(Selected&&) = delete;
+    Selected& operator=(Selected&&) = delete;
+    ~Selected() { SelectObject(dc_, previous_); }
+
+private:
+    HDC dc_;
+    HGDIOBJ previous_;
+};
+
+} // namespace quorvel::ui::win32
