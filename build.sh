@@ -21,7 +21,7 @@ test_packages=(
 # The Windows build: cross-compiled with mingw-w64, its tests run under Wine.
 windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
-    wine wine64
+    wine wine64 openbox
 )
 
 source tools/install-packages.bash
@@ -33,7 +33,8 @@ configure_windows() {
     cmake --build build/debug --target quorvel_icons
     cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORVEL_BUILD_BENCHMARKS=OFF \
-        -DQUORVEL_ICO="$PWD/build/debug/tools/icon/icons/quorvel.ico"
+        -DQUORVEL_ICO="$PWD/build/debug/tools/icon/icons/quorvel.ico" \
+        -DQUORVEL_X11_PROBE="$PWD/build/debug/tests/x11-probe"
 }
 
 case "${1:-}" in

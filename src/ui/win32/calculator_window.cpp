@@ -8,15 +8,30 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 
 namespace quorvel::ui::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"QuorvelCalculator";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// Control ids start clear of IDOK (1) and IDCANCEL (2), which the dialog manager sends for Enter
-// and Escape: the window has no default or cancel button, so those do nothing.
-constexpr int kFirstControlId = 100;
+// Control ids follow the names: LabelN 100 + N, CommandN 200 + N, Frame2 and the options 300 + N,
+// the menu commands 401 and 402. They stay clear of IDOK (1) and IDCANCEL (2), which the dialog
+// manager sends for Enter and Escape: the window has no default or cancel button, so those do
+// nothing.
+int controlIdOf(std::string_view name) {
+    if (name == "FileExit") {
+        return 401;
+    }
+    if (name == "FileBer") {
+        return 402;
+    }
+    const std::size_t digits = name.find_first_of("0123456789");
+    const std::string_view kind = name.substr(0, digits);
+    const int number = std::stoi(std::string(name.substr(digits)));
+    const int base = kind == "Label" ? 100 : kind == "Command" ? 200 : 300;
+    return base + number;
+}
 constexpr double kDefaultFontPoints = 9;
 
 int screenDpi() {
@@ -112,7 +127,7 @@ void CalculatorWindow::createControls() {
 
 void CalculatorWindow::createLabels() {
     for (const LabelRow& row : labelTable()) {
-        const int id = kFirstControlId + static_cast<int>(controls_.size());
+        const int id = controlIdOf(row.name);
         auto label = std::make_unique<CaptionStatic>(row, hwnd_, id, dpi_, tooltips_);
         controls_.push_back({row.name, label->handle(), id, row.click});
         labels_.push_back(std::move(label));
@@ -121,7 +136,7 @@ void CalculatorWindow::createLabels() {
 
 void CalculatorWindow::createButtons() {
     for (const ButtonRow& row : buttonTable()) {
-        const int id = kFirstControlId + static_cast<int>(controls_.size());
+        const int id = controlIdOf(row.name);
         HWND button = createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP, row.rect, id);
         HFONT font = defaultFont_;
         if (row.font.points > 0) {
@@ -135,7 +150,7 @@ void CalculatorWindow::createButtons() {
 
 void CalculatorWindow::createDisplayModeGroup() {
     const FrameRow& frameRow = displayModeFrame();
-    const int frameId = kFirstControlId + static_cast<int>(controls_.size());
+    const int frameId = controlIdOf(frameRow.name);
     HWND frame = createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameRow.rect, frameId);
     SendMessageW(frame, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
     controls_.push_back({frameRow.name, frame, frameId, std::nullopt});
@@ -144,7 +159,7 @@ void CalculatorWindow::createDisplayModeGroup() {
         // notifications on.
         const Rect inWindow{frameRow.rect.left + row.rect.left, frameRow.rect.top + row.rect.top,
                             row.rect.width, row.rect.height};
-        const int id = kFirstControlId + static_cast<int>(controls_.size());
+        const int id = controlIdOf(row.name);
         HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON, inWindow, id);
         SendMessageW(option, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
         SendMessageW(option, BM_SETCHECK, row.selected ? BST_CHECKED : BST_UNCHECKED, 0);
@@ -156,7 +171,7 @@ void CalculatorWindow::createDisplayModeGroup() {
 void CalculatorWindow::createMenu() {
     HMENU bar = CreateMenu();
     for (const MenuCommandRow& row : menuTable()) {
-        const int id = kFirstControlId + static_cast<int>(controls_.size());
+        const int id = controlIdOf(row.name);
         AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(id), widen(row.caption).c_str());
         controls_.push_back({row.name, nullptr, id, row.click});
     }
@@ -378,7 +393,11 @@ void CalculatorWindow::messageBox(std::string_view text, std::string_view title,
     HWND focus = GetFocus();
     MessageBoxW(hwnd_, withWindowsLineBreaks(text).c_str(), widen(title).c_str(),
                 MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION));
-    // Typing goes on into the field that was active, with the focus where it was.
+    // Give the keyboard back to the calculator even where no window manager does so, so typing
+    // goes on into the field that was active, with the focus where it was.
+    if (hwnd_ != nullptr) {
+        SetForegroundWindow(hwnd_);
+    }
     if (focus != nullptr && IsWindow(focus) != FALSE) {
         SetFocus(focus);
     }

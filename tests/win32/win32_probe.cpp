@@ -1,0 +1,170 @@
+// win32-probe: reads the running calculator and its program file from outside, through the
+// Windows API only, for the tests under Wine.
+//   win32-probe labels             the captions of Label1 ... Label12 and the focused control's id
+//   win32-probe boxes              how many message boxes the calculator has open
+//   win32-probe wait-box MS        waits for a message box and prints its title and text
+//   win32-probe version FILE       the version resource of FILE
+//   win32-probe icon FILE          whether FILE's icon loads, and its size
+#include <windows.h>
+
+#include <array>
+#include <cstdio>
+#include <cstring>
+#include <string>
+
+namespace {
+
+std::string utf8(const wchar_t* text) {
+    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), length, nullptr, nullptr);
+    return out;
+}
+
+std::wstring wide(const char* text) {
+    const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring out(static_cast<std::size_t>(length > 0 ? length - 1 : 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, out.data(), length);
+    return out;
+}
+
+HWND calculator() {
+    return FindWindowW(L"QuorvelCalculator", nullptr);
+}
+
+struct BoxSearch {
+    DWORD thread;
+    int count;
+    HWND first;
+};
+
+BOOL CALLBACK countBoxes(HWND hwnd, LPARAM data) {
+    auto* search = reinterpret_cast<BoxSearch*>(data);
+    std::array<wchar_t, 16> windowClass{};
+    GetClassNameW(hwnd, windowClass.data(), static_cast<int>(windowClass.size()));
+    if (std::wcscmp(windowClass.data(), L"#32770") == 0 && IsWindowVisible(hwnd) != FALSE) {
+        if (search->count++ == 0) {
+            search->first = hwnd;
+        }
+    }
+    return TRUE;
+}
+
+BoxSearch openBoxes() {
+    BoxSearch search{GetWindowThreadProcessId(calculator(), nullptr), 0, nullptr};
+    EnumThreadWindows(search.thread, countBoxes, reinterpret_cast<LPARAM>(&search));
+    return search;
+}
+
+int labels() {
+    HWND window = calculator();
+    if (window == nullptr) {
+        std::puts("no calculator window");
+        return 1;
+    }
+    for (int n = 1; n <= 12; ++n) {
+        std::array<wchar_t, 1024> text{};
+        GetWindowTextW(GetDlgItem(window, 100 + n), text.data(), static_cast<int>(text.size()));
+        std::printf("Label%d=%s\n", n, utf8(text.data()).c_str());
+    }
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info);
+    std::printf("focus=%d\n", info.hwndFocus != nullptr ? GetDlgCtrlID(info.hwndFocus) : 0);
+    return 0;
+}
+
+int waitBox(int milliseconds) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        const BoxSearch boxes = openBoxes();
+        if (boxes.count > 0) {
+            std::array<wchar_t, 256> title{};
+            std::array<wchar_t, 1024> text{};
+            GetWindowTextW(boxes.first, title.data(), static_cast<int>(title.size()));
+            // The message of a message box is the static text with id 0xFFFF.
+            GetDlgItemTextW(boxes.first, 0xFFFF, text.data(), static_cast<int>(text.size()));
+            std::printf("title=%s\ntext=%s\n", utf8(title.data()).c_str(),
+                        utf8(text.data()).c_str());
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::puts("no box");
+    return 1;
+}
+
+int version(const std::wstring& file) {
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(file.c_str(), &ignored);
+    std::string data(size, '\0');
+    if (size == 0 || GetFileVersionInfoW(file.c_str(), 0, size, data.data()) == FALSE) {
+        std::puts("no version resource");
+        return 1;
+    }
+    VS_FIXEDFILEINFO* fixed = nullptr;
+    UINT length = 0;
+    VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length);
+    std::printf("file_version=%lu.%lu.%lu.%lu\n", HIWORD(fixed->dwFileVersionMS),
+                LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
+                LOWORD(fixed->dwFileVersionLS));
+    std::printf("product_version=%lu.%lu.%lu.%lu\n", HIWORD(fixed->dwProductVersionMS),
+                LOWORD(fixed->dwProductVersionMS), HIWORD(fixed->dwProductVersionLS),
+                LOWORD(fixed->dwProductVersionLS));
+    std::printf("file_type=%lu\n", fixed->dwFileType);
+    WORD* translation = nullptr;
+    VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
+                   reinterpret_cast<void**>(&translation), &length);
+    std::printf("translation=%04X %u\n", translation[0], translation[1]);
+    for (const wchar_t* name : {L"FileVersion", L"ProductVersion", L"ProductName"}) {
+        std::array<wchar_t, 128> path{};
+        std::swprintf(path.data(), path.size(), L"\\StringFileInfo\\%04X%04X\\%ls", translation[0],
+                      translation[1], name);
+        wchar_t* value = nullptr;
+        if (VerQueryValueW(data.data(), path.data(), reinterpret_cast<void**>(&value), &length) !=
+            FALSE) {
+            std::printf("%s=%s\n", utf8(name).c_str(), utf8(value).c_str());
+        }
+    }
+    return 0;
+}
+
+int icon(const std::wstring& file) {
+    HMODULE module =
+        LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    auto* loaded = static_cast<HICON>(
+        LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
+    ICONINFO info{};
+    BITMAP bitmap{};
+    if (loaded == nullptr || GetIconInfo(loaded, &info) == FALSE ||
+        GetObjectW(info.hbmColor != nullptr ? info.hbmColor : info.hbmMask, sizeof bitmap,
+                   &bitmap) == 0) {
+        std::puts("icon=none");
+        return 1;
+    }
+    std::printf("icon=%ldx%ld %u bits\n", bitmap.bmWidth, bitmap.bmHeight, bitmap.bmBitsPixel);
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char* argv[]) {
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (command == "labels" && argc == 2) {
+        return labels();
+    }
+    if (command == "boxes" && argc == 2) {
+        std::printf("%d\n", openBoxes().count);
+        return 0;
+    }
+    if (command == "wait-box" && argc == 3) {
+        return waitBox(std::atoi(argv[2]));
+    }
+    if (command == "version" && argc == 3) {
+        return version(wide(argv[2]));
+    }
+    if (command == "icon" && argc == 3) {
+        return icon(wide(argv[2]));
+    }
+    std::fputs("usage: win32-probe labels | boxes | wait-box MS | version FILE | icon FILE\n", stderr);
+    return 2;
+}
