@@ -129,8 +129,8 @@ int version(const std::wstring& file) {
 }
 
 int icon(const std::wstring& file) {
-    HMODULE module =
-        LoadLibraryExW(file.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
+    HMODULE module = LoadLibraryExW(file.c_str(), nullptr,
+                                    LOAD_LIBRARY_AS_DATAFILE | LOAD_LIBRARY_AS_IMAGE_RESOURCE);
     auto* loaded = static_cast<HICON>(
         LoadImageW(module, MAKEINTRESOURCEW(1), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
     ICONINFO info{};
@@ -165,6 +165,7 @@ int main(int argc, char* argv[]) {
     if (command == "icon" && argc == 3) {
         return icon(wide(argv[2]));
     }
-    std::fputs("usage: win32-probe labels | boxes | wait-box MS | version FILE | icon FILE\n", stderr);
+    std::fputs("usage: win32-probe labels | boxes | wait-box MS | version FILE | icon FILE\n",
+               stderr);
     return 2;
 }
