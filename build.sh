@@ -16,7 +16,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libclang-rt-14-dev
     libx11-dev libxtst-dev xvfb xauth xdotool
     dbus at-spi2-core python3-pyatspi
-    desktop-file-utils appstream fonts-noto-cjk
+    desktop-file-utils appstream lintian fonts-noto-cjk
 )
 # The Windows build: cross-compiled with mingw-w64, its tests run under Wine.
 windows_packages=(

@@ -10,7 +10,8 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 
 id=io.github.quorvel.Quorvel
 for file in bin/quorvel share/applications/$id.desktop share/metainfo/$id.metainfo.xml \
-    share/icons/hicolor/32x32/apps/$id.png share/icons/hicolor/256x256/apps/$id.png; do
+    share/icons/hicolor/32x32/apps/$id.png share/icons/hicolor/256x256/apps/$id.png \
+    share/man/man1/quorvel.1.gz share/man/ja/man1/quorvel.1.gz; do
     [[ -e "$prefix/$file" ]] || { echo "FAIL: $file is not installed" >&2; exit 1; }
     echo "ok: $file"
 done
