@@ -4,7 +4,9 @@
 #   ./build.sh test   installs what is missing, builds (also with ASan/UBSan, the fuzz target with
 #                     clang, and the Windows build with mingw-w64) and runs every test (the
 #                     Windows ones under Wine)
-#   ./build.sh windows  cross-builds the Windows program, build/windows/src/quorvel.exe
+#   ./build.sh windows  cross-builds the Windows program, build/windows-release/src/quorvel.exe
+#   ./build.sh release  the Debian package, the Windows installer and the portable zip in dist/,
+#                       with their SHA-256 sums
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -21,20 +23,23 @@ test_packages=(
 # The Windows build: cross-compiled with mingw-w64, its tests run under Wine.
 windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
-    wine wine64 openbox
+    wine wine64 openbox nsis
 )
 
 source tools/install-packages.bash
 
 jobs=$(nproc)
 
-# The Windows build takes the icon that the Linux build renders from its XPM.
+# configure_windows DIR LINUX_BUILD [CMAKE_ARGS...]: the Windows build takes the icon that the
+# Linux build renders from its XPM, and its x11-probe for the end-to-end test.
 configure_windows() {
-    cmake --build build/debug --target quorvel_icons
-    cmake -S . -B "$1" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    local dir=$1 linux=$2
+    shift 2
+    cmake --build "$linux" --target quorvel_icons
+    cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORVEL_BUILD_BENCHMARKS=OFF \
-        -DQUORVEL_ICO="$PWD/build/debug/tools/icon/icons/quorvel.ico" \
-        -DQUORVEL_X11_PROBE="$PWD/build/debug/tests/x11-probe"
+        -DQUORVEL_ICO="$PWD/$linux/tools/icon/icons/quorvel.ico" \
+        -DQUORVEL_X11_PROBE="$PWD/$linux/tests/x11-probe" "$@"
 }
 
 case "${1:-}" in
@@ -58,21 +63,39 @@ test)
         -DQUORVEL_FUZZ=ON
     cmake --build build/fuzz -j "$jobs"
     (cd build/fuzz && ctest --output-on-failure)
-    configure_windows build/windows
+    configure_windows build/windows build/debug
     cmake --build build/windows -j "$jobs"
     # The Windows window needs a display: one Xvfb for all of them.
     (cd build/windows && xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
         ctest -j "$jobs" --output-on-failure)
     ;;
 windows)
-    install_missing "${packages[@]}" "${windows_packages[@]}" libgtest-dev
-    cmake -S . -B build/debug -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    configure_windows build/windows
-    cmake --build build/windows --target quorvel -j "$jobs"
-    echo "The Windows program: build/windows/src/quorvel.exe"
+    install_missing "${packages[@]}" "${windows_packages[@]}"
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCHMARKS=OFF
+    configure_windows build/windows-release build/release -DQUORVEL_BUILD_TESTS=OFF
+    cmake --build build/windows-release --target quorvel -j "$jobs"
+    echo "The Windows program: build/windows-release/src/quorvel.exe"
+    ;;
+release)
+    # The three things a user downloads, with their SHA-256 sums, in dist/.
+    install_missing "${packages[@]}" "${windows_packages[@]}"
+    cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCHMARKS=OFF
+    cmake --build build/release -j "$jobs"
+    configure_windows build/windows-release build/release -DQUORVEL_BUILD_TESTS=OFF
+    cmake --build build/windows-release -j "$jobs"
+    rm -rf dist
+    mkdir -p dist
+    (cd build/release && cpack -G DEB -B "$PWD/../../dist/deb" >/dev/null)
+    mv dist/deb/quorvel_*.deb dist/
+    rm -rf dist/deb
+    cp build/windows-release/packages/* dist/
+    (cd dist && sha256sum -- * >SHA256SUMS)
+    ls -l dist
     ;;
 *)
-    echo "usage: $0 run|test|windows" >&2
+    echo "usage: $0 run|test|windows|release" >&2
     exit 2
     ;;
 esac

@@ -5,7 +5,13 @@
 //   win32-probe wait-box MS        waits for a message box and prints its title and text
 //   win32-probe version FILE       the version resource of FILE
 //   win32-probe icon FILE          whether FILE's icon loads, and its size
+//   win32-probe shortcut FILE      the target and the icon of a shell shortcut (.lnk)
+//   win32-probe wait-window MS     waits for the calculator's window to open
+//   win32-probe close              sends the calculator's window the close command
 #include <windows.h>
+
+#include <objbase.h>
+#include <shlobj.h>
 
 #include <array>
 #include <cstdio>
@@ -145,6 +151,48 @@ int icon(const std::wstring& file) {
     return 0;
 }
 
+int shortcut(const std::wstring& file) {
+    CoInitialize(nullptr);
+    IShellLinkW* link = nullptr;
+    IPersistFile* persist = nullptr;
+    int status = 1;
+    if (SUCCEEDED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_IShellLinkW,
+                                   reinterpret_cast<void**>(&link))) &&
+        SUCCEEDED(link->QueryInterface(IID_IPersistFile, reinterpret_cast<void**>(&persist))) &&
+        SUCCEEDED(persist->Load(file.c_str(), STGM_READ))) {
+        std::array<wchar_t, MAX_PATH> target{};
+        std::array<wchar_t, MAX_PATH> icon{};
+        int index = 0;
+        link->GetPath(target.data(), static_cast<int>(target.size()), nullptr, 0);
+        link->GetIconLocation(icon.data(), static_cast<int>(icon.size()), &index);
+        std::printf("target=%s\nicon=%s,%d\n", utf8(target.data()).c_str(),
+                    utf8(icon.data()).c_str(), index);
+        status = 0;
+    } else {
+        std::puts("no shortcut");
+    }
+    if (persist != nullptr) {
+        persist->Release();
+    }
+    if (link != nullptr) {
+        link->Release();
+    }
+    CoUninitialize();
+    return status;
+}
+
+int waitWindow(int milliseconds) {
+    for (int waited = 0; waited <= milliseconds; waited += 50) {
+        if (calculator() != nullptr) {
+            std::puts("window");
+            return 0;
+        }
+        Sleep(50);
+    }
+    std::puts("no window");
+    return 1;
+}
+
 } // namespace
 
 int main(int argc, char* argv[]) {
@@ -165,7 +213,18 @@ int main(int argc, char* argv[]) {
     if (command == "icon" && argc == 3) {
         return icon(wide(argv[2]));
     }
-    std::fputs("usage: win32-probe labels | boxes | wait-box MS | version FILE | icon FILE\n",
+    if (command == "shortcut" && argc == 3) {
+        return shortcut(wide(argv[2]));
+    }
+    if (command == "wait-window" && argc == 3) {
+        return waitWindow(std::atoi(argv[2]));
+    }
+    if (command == "close" && argc == 2) {
+        PostMessageW(calculator(), WM_CLOSE, 0, 0);
+        return 0;
+    }
+    std::fputs("usage: win32-probe labels | boxes | wait-box MS | version FILE | icon FILE |\n"
+               "                   shortcut FILE | wait-window MS | close\n",
                stderr);
     return 2;
 }
