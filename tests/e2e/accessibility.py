@@ -1,10 +1,39 @@
 """Enters 1 1/2 ＋ 2/3 the way a screen reader user does: finds the buttons by their accessible
 names, presses them through the accessibility action interface, and reads the fields back by
-their accessible names, knowing them apart by their descriptions."""
+their accessible names, knowing them apart by their descriptions. Listens meanwhile to what the
+program announces (notifications becoming shown, which screen readers speak): one message after
+each event, none while a message box speaks for itself."""
+import os
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
+
+heard = []
+
+
+def on_showing(event):
+    source = event.source
+    if event.detail1 == 1 and source is not None and source.getRole() == pyatspi.ROLE_NOTIFICATION:
+        heard.append(source.name)
+
+
+def pump(seconds=0.3):
+    deadline = time.monotonic() + seconds
+    context = GLib.MainContext.default()
+    while time.monotonic() < deadline:
+        while context.iteration(False):
+            pass
+        time.sleep(0.02)
+
+
+def take_heard():
+    pump()
+    said = list(heard)
+    heard.clear()
+    return said
 
 
 def find_application(name, timeout=15.0):
@@ -38,7 +67,11 @@ def controls(app):
 def press(buttons, name):
     action = buttons[name].queryAction()
     action.doAction(0)
-    time.sleep(0.15)
+    pump(0.15)
+
+
+def key(*keycodes):
+    subprocess.run([os.environ["X11_PROBE"], "tap", *map(str, keycodes)], check=True)
 
 
 def expect(what, got, wanted):
@@ -48,6 +81,7 @@ def expect(what, got, wanted):
 
 
 app = find_application(sys.argv[1])
+pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
 buttons, labels = controls(app)
 for name in ["整数", "分母", "分子", "戻る", "-/+", "計算", "一つ消す", "全て消す", "終了",
              "＋", "－", "×", "÷"] + [str(d) for d in range(10)]:
@@ -60,8 +94,30 @@ print("ok: every button found by its name, each with a description")
 active = [d for d, n in labels.items() if n.description.endswith("（入力中）")]
 expect("active field at start", active, ["一つ目の数の整数部分"])
 
-for name in ["1", "分子", "1", "分母", "2", "＋", "分子", "2", "分母", "3"]:
+# Keypad = with nothing entered: the box of the missing fields speaks; the program says nothing,
+# neither while the box is open nor after it closes.
+key(125)
+expect("heard while the box is open", take_heard(), [])
+subprocess.run(["xdotool", "key", "Return"], check=True)
+expect("heard after the box", take_heard(), [])
+
+steps = [
+    ("1", "一つ目の数の整数部分 1"), ("分子", "一つ目の数の分子 空"), ("1", "一つ目の数の分子 1"),
+    ("分母", "一つ目の数の分母 空"), ("2", "一つ目の数の分母 2"), ("＋", "計算記号 たす"),
+    ("分子", "二つ目の数の分子 空"), ("2", "二つ目の数の分子 2"), ("分母", "二つ目の数の分母 空"),
+    ("3", "二つ目の数の分母 3"),
+]
+for name, message in steps:
     press(buttons, name)
+    expect(f"heard after {name}", take_heard(), [message])
+key(10)  # the key 1 of the main row, into the second denominator
+expect("heard after a digit key", take_heard(), ["二つ目の数の分母 31"])
+key(22)  # Backspace does nothing
+expect("heard after Backspace", take_heard(), [])
+key(119)  # Delete
+expect("heard after Delete", take_heard(), ["二つ目の数の分母 空"])
+press(buttons, "3")
+take_heard()
 expect("first whole part", labels["一つ目の数の整数部分"].name, "1")
 expect("first numerator", labels["一つ目の数の分子"].name, "1")
 expect("first denominator", labels["一つ目の数の分母"].name, "2")
@@ -71,9 +127,17 @@ active = [d for d, n in labels.items() if n.description.endswith("（入力中�
 expect("active field after typing", active, ["二つ目の数の分母"])
 
 press(buttons, "計算")
+expect("heard after 計算", take_heard(), ["答え 2と6分の1"])
 expect("result sign", labels["答えの符号"].name, "")
 expect("result whole part", labels["答えの整数部分"].name, "2")
 expect("result numerator", labels["答えの分子"].name, "1")
 expect("result denominator", labels["答えの分母"].name, "6")
+
+for node in walk(app):
+    if node.getRole() == pyatspi.ROLE_RADIO_BUTTON and node.name == "仮分数":
+        node.queryAction().doAction(0)
+expect("heard after 仮分数", take_heard(), ["答え 6分の13"])
+key(125)  # keypad =
+expect("heard after keypad =", take_heard(), ["答え 6分の13"])
 
 press(buttons, "終了")

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # A screen reader's view over AT-SPI: buttons found by name and pressed through the action
-# interface, fields and result read back.
+# interface, fields and result read back, and what the program announces after each event.
 source "$(dirname "$0")/lib.bash"
 
 if [[ -z "${QUORVEL_E2E_BUS:-}" ]]; then
@@ -14,7 +14,9 @@ sleep 0.5
 
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$QUORVEL" &
 pid=$!
-probe find Quorvel 15000 >/dev/null || fail "no window titled Quorvel"
+window=$(probe find Quorvel 15000) || fail "no window titled Quorvel"
+xdotool windowfocus --sync "$window"
+probe numlock on
 /usr/bin/python3 "$(dirname "$0")/accessibility.py" quorvel
 status=0
 wait "$pid" || status=$?

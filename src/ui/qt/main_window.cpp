@@ -101,6 +101,7 @@ MainWindow::MainWindow()
     // The window keeps the size its client area and menu bar need.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
+    announcer_ = makeAnnouncer(client);
     installKeyPreview();
     form_.handle(Event::Form_Load);
     findChild<QPushButton*>(QStringLiteral("Command2"))->setFocus();
@@ -127,7 +128,7 @@ void MainWindow::createLabels(QWidget* client) {
         label->setAccessibleDescription(toQString(row.description));
         if (row.click) {
             connect(label, &ClickableLabel::clicked, this,
-                    [this, event = *row.click] { form_.handle(event); });
+                    [this, event = *row.click] { handleUserEvent(event); });
         }
         labels_.at(static_cast<std::size_t>(row.id)) = label;
     }
@@ -152,7 +153,7 @@ void MainWindow::createButtons(QWidget* client) {
         button->setAccessibleDescription(toQString(row.description));
         applyFont(button, row.font);
         connect(button, &QPushButton::clicked, this,
-                [this, event = row.click] { form_.handle(event); });
+                [this, event = row.click] { handleUserEvent(event); });
     }
 }
 
@@ -169,9 +170,14 @@ void MainWindow::createDisplayModeGroup(QWidget* client) {
         option->setChecked(row.selected);
         option->setAccessibleDescription(toQString(row.description));
         followSelectionWithTabStop(option);
-        // A click that selects the option, or one on the option already selected.
-        connect(option, &QRadioButton::clicked, this,
-                [this, event = row.click] { form_.handle(event); });
+        // Whenever the user chooses the option: by a click, by the arrow keys, or through the
+        // toggle action that assistive technology offers (which toggles without a click). A click
+        // on the option already chosen would rewrite nothing, so it need not run the handler.
+        connect(option, &QRadioButton::toggled, this, [this, event = row.click](bool chosen) {
+            if (chosen) {
+                handleUserEvent(event);
+            }
+        });
         options_.at(row.id == OptionId::Option5 ? 0 : 1) = option;
     }
 }
@@ -181,7 +187,7 @@ void MainWindow::createMenu() {
         QAction* action = menuBar()->addAction(toQString(row.caption));
         action->setObjectName(toQString(row.name));
         connect(action, &QAction::triggered, this,
-                [this, event = row.click] { form_.handle(event); });
+                [this, event = row.click] { handleUserEvent(event); });
     }
 }
 
@@ -246,11 +252,28 @@ void MainWindow::messageBox(std::string_view text, std::string_view title, Messa
     box.setTextFormat(Qt::PlainText);
     // A box is a window of its own and inherits nothing: give it the window's Japanese face.
     box.setFont(font());
+    ++boxesShown_;
     emit messageBoxAboutToShow(&box, programText);
     box.exec();
     // Give the keyboard back to the calculator even where no window manager does so, so typing
     // goes on into the field that was active, with the focus where it was.
     activateWindow();
+}
+
+void MainWindow::handleUserEvent(Event event) {
+    const int boxesBefore = boxesShown_;
+    form_.handle(event);
+    narrate(narrationAfter(event), boxesBefore);
+}
+
+void MainWindow::narrate(Narration narration, int boxesBefore) {
+    if (boxesShown_ != boxesBefore || !isVisible()) {
+        return;
+    }
+    const std::string text = narrationText(narration, form_);
+    if (!text.empty()) {
+        announcer_->announce(toQString(text));
+    }
 }
 
 void MainWindow::unload() {
@@ -279,7 +302,9 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
         shift |= key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
         shift |= key.modifiers().testFlag(Qt::ControlModifier) ? 2 : 0;
         shift |= key.modifiers().testFlag(Qt::AltModifier) ? 4 : 0;
+        const int boxesBefore = boxesShown_;
         form_.handleKeyDown(static_cast<std::int16_t>(vk), static_cast<std::int16_t>(shift));
+        narrate(narrationAfterKey(vk), boxesBefore);
     }
     // The key is never consumed: the focused control still receives it.
     return QMainWindow::eventFilter(watched, event);

@@ -2,12 +2,15 @@
 
 #include "app/form1.h"
 #include "app/toolkit.h"
+#include "ui/controls/narration.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/caption_label.h"
 #include "ui/qt/virtual_key.h"
 
 #include <QMainWindow>
 
 #include <array>
+#include <memory>
 
 class QLabel;
 class QMessageBox;
@@ -58,12 +61,17 @@ private:
     void createMenu();
     void applyTabOrder();
     void installKeyPreview();
+    // Runs the handler of a user event, then tells a screen-reader user what changed.
+    void handleUserEvent(Event event);
+    void narrate(Narration narration, int boxesBefore);
 
     Form1 form_{*this};
     NativeKeyCodes nativeKeyCodes_;
     std::array<CaptionLabel*, 13> labels_{}; // by label number; [0] unused
     std::array<QWidget*, 4> lines_{};        // by line number; [0] unused
     std::array<QRadioButton*, 2> options_{}; // Option5, Option6
+    std::unique_ptr<Announcer> announcer_;
+    int boxesShown_ = 0; // message boxes shown so far: a box speaks for itself
 };
 
 } // namespace quorvel::ui
