@@ -1,0 +1,80 @@
+#!/usr/bin/env bash
+# The real screen reader: Orca, speaking through speech-dispatcher and espeak-ng into a silent
+# audio device, listens while one whole calculation is typed with real keys, and what it says is
+# read from its debug output: the field, the operator and the result phrases.
+source "$(dirname "$0")/lib.bash"
+
+if [[ -z "${QUORVEL_E2E_BUS:-}" ]]; then
+    export QUORVEL_E2E_BUS=1
+    exec dbus-run-session -- "$0" "$@"
+fi
+command -v orca >/dev/null || { echo "orca is not installed: skipped"; exit 77; }
+
+home=$(mktemp -d)
+export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
+export LANG=ja_JP.UTF-8 GTK_A11Y=atspi
+# No sound card: speech-dispatcher speaks with espeak-ng into libao's null device.
+echo "default_driver=null" >"$home/.libao"
+mkdir -p "$XDG_CONFIG_HOME/speech-dispatcher"
+cat >"$XDG_CONFIG_HOME/speech-dispatcher/speechd.conf" <<'CONF'
+AudioOutputMethod "libao"
+AddModule "espeak-ng" "sd_espeak-ng" "espeak-ng.conf"
+DefaultModule espeak-ng
+CONF
+pids=()
+trap 'kill "${pids[@]}" 2>/dev/null || true; rm -rf "$home"' EXIT
+
+/usr/libexec/at-spi-bus-launcher --launch-immediately &
+pids+=($!)
+openbox &
+pids+=($!)
+sleep 1
+QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$QUORVEL" &
+pids+=($!)
+window=$(timeout 15 xdotool search --sync --name "^Quorvel$" | head -n1) || fail "no window titled Quorvel"
+
+# Orca writes its debug output through a terminal, so that each line arrives at once.
+speech=$home/orca.out
+script -qfec "orca --replace --debug-file=/dev/tty" "$speech" >/dev/null 2>&1 &
+pids+=($!)
+
+# Waits until Orca has said something that contains the text.
+said() {
+    for _ in $(seq "${2:-150}"); do
+        grep -a "SPEECH OUTPUT: '" "$speech" 2>/dev/null | grep -aqF -- "$1" && return 0
+        sleep 0.1
+    done
+    grep -a "SPEECH OUTPUT: '" "$speech" | tail -n 15 >&2
+    fail "Orca did not say '$1'"
+}
+said "Quorvel"
+xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
+probe numlock on
+
+# 1 1/2 ＋ 2/3 with the mouse: a control's centre in the client area, in pixels.
+read -r _ height < <(probe size "$window")
+menu=$((height - 293))
+click() { xdotool mousemove --window "$window" "$1" $((menu + $2)) click 1; }
+one() { click 156 220; }
+two() { click 196 220; }
+three() { click 236 220; }
+one
+said "一つ目の数の整数部分 1"
+echo "ok: Orca said 一つ目の数の整数部分 1"
+click 84 16 # the first numerator
+said "一つ目の数の分子 空"
+one
+click 84 48 # the first denominator
+two
+said "一つ目の数の分母 2"
+click 276 260 # ＋
+said "計算記号 たす"
+echo "ok: Orca said 計算記号 たす"
+click 220 16
+two
+click 220 48
+three
+said "二つ目の数の分母 3"
+click 216 260 # 計算
+said "答え 2と6分の1"
+echo "ok: Orca said 答え 2と6分の1"
