@@ -23,9 +23,16 @@ c=$(drive_c)
 program_dir="$c/Program Files/Quorvel"
 shortcut="$c/ProgramData/Microsoft/Windows/Start Menu/Programs/Quorvel.lnk"
 # A run that stopped half-way leaves nothing behind for this one to find.
-if [[ -e "$program_dir/uninstall.exe" ]]; then
+# The uninstaller runs on from a copy of itself after it returns: wait until it is done.
+uninstall() {
     wine_ "$program_dir/uninstall.exe" /S
-    "$RUN_WINE" wineserver -w 2>/dev/null || true
+    for _ in $(seq 300); do
+        [[ -e "$program_dir" ]] || return 0
+        sleep 0.1
+    done
+}
+if [[ -e "$program_dir/uninstall.exe" ]]; then
+    uninstall
 fi
 
 wine_ "Z:$INSTALLER" /S
@@ -56,9 +63,7 @@ status=0
 wait "$program" || status=$?
 expect_eq "the installed program's exit status" "$status" 0
 
-wine_ "$program_dir/uninstall.exe" /S
-# The uninstaller runs on from a copy of itself: wait for every Wine process of this prefix.
-"$RUN_WINE" wineserver -w 2>/dev/null || true
+uninstall
 [[ ! -e "$program_dir" ]] || fail "Program Files/Quorvel is still there: $(ls "$program_dir")"
 echo "ok: Program Files/Quorvel removed"
 [[ ! -e "$shortcut" ]] || fail "the shortcut is still there"
