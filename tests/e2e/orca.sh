@@ -48,8 +48,6 @@ said() {
     fail "Orca did not say '$1'"
 }
 said "Quorvel"
-xdotool windowactivate --sync "$window" 2>/dev/null || xdotool windowfocus --sync "$window"
-probe numlock on
 
 # 1 1/2 ＋ 2/3 with the mouse: a control's centre in the client area, in pixels.
 read -r _ height < <(probe size "$window")
