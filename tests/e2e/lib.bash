@@ -11,15 +11,7 @@ export QT_QPA_PLATFORM=xcb
 export XDG_RUNTIME_DIR="${XDG_RUNTIME_DIR:-$(mktemp -d)}"
 probe() { "$X11_PROBE" "$@"; }
 
-fail() {
-    echo "FAIL: $*" >&2
-    exit 1
-}
-
-expect_eq() {
-    [[ "$2" == "$3" ]] || fail "$1: expected '$3', got '$2'"
-    echo "ok: $1 = '$2'"
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../lib/checks.bash"
 
 # The caption of a label in a quorvel-scenario state line.
 caption() { grep -o "\"$1\": \"[^\"]*\"" <<<"$2" | head -n1 | sed 's/.*: "\(.*\)"/\1/'; }

@@ -3,7 +3,7 @@
 # provides), under a window manager as on a desktop: digits by click and by key, keypad operators and =, Delete, with a button focused
 # and with an option focused; one message box per key on a failing calculation; 終了 ends it with
 # status 0. The window's state is read from outside through the Windows API (win32-probe).
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/../lib/checks.bash"
 probe() { "$RUN_WINE" "$PROBE" "$@" | tr -d '\r'; }
 caption() { probe labels | sed -n "s/^$1=//p"; }
 focus_id() { probe labels | sed -n 's/^focus=//p'; }

@@ -3,7 +3,7 @@
 # Files, the Start-menu shortcut points at the program with its icon, the program starts from
 # there and ends with status 0, and the installed-programs entry carries the version; the silent
 # uninstall then removes the files, the shortcut and the entry.
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/../lib/checks.bash"
 wine_() { "$RUN_WINE" "$@" | tr -d '\r'; }
 probe() { wine_ "$PROBE" "$@"; }
 drive_c() { wine_ winepath -u 'C:\' | sed 's:/*$::'; }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # quorvel.exe read back through the Windows API under Wine: its version resource and its icon;
 # and it imports nothing but Windows' own libraries.
-source "$(dirname "$0")/lib.bash"
+source "$(dirname "$0")/../lib/checks.bash"
 expect_line() {
     grep -qxF "$2" <<<"$1" || fail "expected '$2' in:"$'\n'"$1"
     echo "ok: $2"

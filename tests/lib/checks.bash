@@ -1,4 +1,4 @@
-# Shared by the Windows tests: failing with a message, and checking one value.
+# Shared by the shell tests: failing with a message, and checking one value.
 set -euo pipefail
 
 fail() {
