@@ -33,6 +33,9 @@ public:
     virtual void settle() = 0;
 };
 
+// Plays one scenario line; false for a blank line or a comment, which do nothing.
+bool playLine(const std::string& text, Driver& driver, Transcript& transcript);
+
 // Plays scenario lines from input against the driver until the input ends or the window has
 // been unloaded.
 void play(std::istream& input, Driver& driver, Transcript& transcript);

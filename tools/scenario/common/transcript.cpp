@@ -1,11 +1,12 @@
 #include "transcript.h"
 
-#include "json.h"
+#include "ui/controls/json.h"
 
 #include <cstdio>
 #include <ostream>
 
 namespace quorvel::scenario {
+using ui::jsonString;
 namespace {
 
 std::string colourText(Colour colour) {

@@ -1,8 +1,8 @@
-#include "json.h"
+#include "ui/controls/json.h"
 
 #include <array>
 
-namespace quorvel::scenario {
+namespace quorvel::ui {
 
 std::string jsonString(std::string_view text) {
     std::string out = "\"";
@@ -39,4 +39,4 @@ std::string jsonString(std::string_view text) {
     return out;
 }
 
-} // namespace quorvel::scenario
+} // namespace quorvel::ui

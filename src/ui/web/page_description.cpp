@@ -1,0 +1,134 @@
+#include "ui/web/page_description.h"
+
+#include "ui/controls/control_tables.h"
+#include "ui/controls/json.h"
+
+#include <array>
+#include <cstdio>
+#include <span>
+
+namespace quorvel::ui::web {
+namespace {
+
+// Every position in the tables is a whole number of pixels at 96 dpi.
+std::string px(int twips) {
+    return std::to_string(twips / kTwipsPerPixel);
+}
+
+std::string field(std::string_view key, const std::string& value) {
+    return jsonString(key) + ":" + value;
+}
+
+std::string rect(const Rect& r) {
+    return field("left", px(r.left)) + "," + field("top", px(r.top)) + "," +
+           field("width", px(r.width)) + "," + field("height", px(r.height));
+}
+
+std::string number(double value) {
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%g", value);
+    return text.data();
+}
+
+std::string font(const FontChoice& choice) {
+    return field("points", number(choice.points)) + "," +
+           field("bold", choice.bold ? "true" : "false");
+}
+
+std::string optionalColour(const std::optional<Colour>& colour) {
+    return colour ? jsonString(cssColour(*colour)) : "null";
+}
+
+std::string event(const std::optional<Event>& click) {
+    return click ? std::to_string(static_cast<int>(*click)) : "null";
+}
+
+std::string_view alignment(Alignment a) {
+    switch (a) {
+    case Alignment::Left:
+        break;
+    case Alignment::Right:
+        return "right";
+    case Alignment::Centre:
+        return "center";
+    }
+    return "left";
+}
+
+template <typename Row, typename Write> std::string array(std::span<const Row> rows, Write write) {
+    std::string out = "[";
+    for (const Row& row : rows) {
+        out += (out.size() > 1 ? ",{" : "{") + write(row) + "}";
+    }
+    return out + "]";
+}
+
+std::string label(const LabelRow& row) {
+    return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
+           "," + rect(row.rect) + "," + font(row.font) + "," +
+           field("back", optionalColour(row.back)) + "," +
+           field("color", optionalColour(row.text)) + "," +
+           field("align", jsonString(alignment(row.alignment))) + "," +
+           field("click", event(row.click)) + "," +
+           field("description", jsonString(row.description));
+}
+
+std::string line(const LineRow& row) {
+    return field("name", jsonString(row.name)) + "," + field("x1", px(row.x1)) + "," +
+           field("y1", px(row.y1)) + "," + field("x2", px(row.x2)) + "," + field("y2", px(row.y2));
+}
+
+std::string button(const ButtonRow& row) {
+    return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
+           "," + rect(row.rect) + "," + font(row.font) + "," + field("click", event(row.click)) +
+           "," + field("description", jsonString(row.description));
+}
+
+std::string option(const OptionRow& row) {
+    return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
+           "," + rect(row.rect) + "," + field("selected", row.selected ? "true" : "false") + "," +
+           field("click", event(row.click)) + "," +
+           field("description", jsonString(row.description));
+}
+
+std::string menuCommand(const MenuCommandRow& row) {
+    return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
+           "," + field("click", event(row.click));
+}
+
+std::string frame(const FrameRow& row) {
+    return "{" + field("name", jsonString(row.name)) + "," +
+           field("caption", jsonString(row.caption)) + "," + rect(row.rect) + "," +
+           field("description", jsonString(row.description)) + "}";
+}
+
+std::string tabOrderNames() {
+    std::string out = "[";
+    for (const std::string_view name : tabOrder()) {
+        out += (out.size() > 1 ? "," : "") + jsonString(name);
+    }
+    return out + "]";
+}
+
+} // namespace
+
+std::string cssColour(Colour colour) {
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02X%02X%02X", colour & 0xFFU, (colour >> 8) & 0xFFU,
+                  (colour >> 16) & 0xFFU);
+    return text.data();
+}
+
+std::string pageDescription() {
+    return "{" + field("width", px(kClientWidthTwips)) + "," +
+           field("height", px(kClientHeightTwips)) + "," +
+           field("labels", array(labelTable(), label)) + "," +
+           field("lines", array(lineTable(), line)) + "," +
+           field("buttons", array(buttonTable(), button)) + "," +
+           field("frame", frame(displayModeFrame())) + "," +
+           field("options", array(optionTable(), option)) + "," +
+           field("menu", array(menuTable(), menuCommand)) + "," +
+           field("tabOrder", tabOrderNames()) + "}";
+}
+
+} // namespace quorvel::ui::web

@@ -1,0 +1,485 @@
+// The page side of the calculator: builds the window's elements from the description the
+// WebAssembly window hands over (the control tables), forwards the user's clicks and keys to it,
+// shows its message boxes, and plays scenarios for window.quorvelScenario.
+'use strict';
+
+(() => {
+  const FACE = '"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "Hiragino Kaku Gothic ProN", ' +
+               '"Noto Sans CJK JP", sans-serif';
+  const DEFAULT_POINTS = 9;
+  const TITLE_HEIGHT = 24;
+  const MENU_HEIGHT = 20;
+
+  let controls = new Map(); // control name → element (options: their <input>)
+  let labelFonts = new Map(); // label name → its font, for measuring
+  let tabSequence = []; // the focusable controls in tab order
+  let windowElement = null;
+  let ended = false;
+  let boxOpen = false;
+  let playingScenario = false;
+  let running = Promise.resolve(); // the handler the window is running, with any box it waits for
+  const canvas = document.createElement('canvas').getContext('2d');
+
+  const desk = () => document.getElementById('desk');
+
+  // Handlers run one at a time and never while a box is open: the box is modal.
+  function call(name, types, args) {
+    if (boxOpen || ended) {
+      return running;
+    }
+    running = Module.ccall(name, null, types, args, {async: true});
+    return running;
+  }
+
+  function runEvent(event) {
+    return call('qv_event', ['number'], [event]);
+  }
+
+  function fontOf(points, bold) {
+    return `${bold ? 'bold ' : ''}${points || DEFAULT_POINTS}pt ${FACE}`;
+  }
+
+  function place(element, r) {
+    Object.assign(element.style, {
+      left: `${r.left}px`, top: `${r.top}px`, width: `${r.width}px`, height: `${r.height}px`,
+    });
+  }
+
+  // A mouse press on something that cannot take the focus leaves the focus where it is, as on
+  // the desktop; the browser would otherwise take it away from the focused button.
+  function keepFocusOnPress(element) {
+    element.addEventListener('mousedown', (e) => e.preventDefault());
+  }
+
+  function buildLabel(client, row) {
+    const label = document.createElement('div');
+    label.className = 'label';
+    label.dataset.name = row.name;
+    place(label, row);
+    label.style.font = fontOf(row.points, row.bold);
+    label.style.textAlign = row.align;
+    if (row.back) label.style.backgroundColor = row.back;
+    if (row.color) label.style.color = row.color;
+    label.setAttribute('aria-description', row.description);
+    const ink = document.createElement('span');
+    ink.className = 'ink';
+    ink.setAttribute('aria-hidden', 'true');
+    const spoken = document.createElement('span');
+    spoken.className = 'screen-reader-only';
+    label.append(ink, spoken);
+    keepFocusOnPress(label);
+    if (row.click !== null) {
+      label.setAttribute('role', 'button');
+      label.addEventListener('click', () => runEvent(row.click));
+    }
+    labelFonts.set(row.name, {points: row.points || DEFAULT_POINTS, bold: row.bold});
+    controls.set(row.name, label);
+    return label;
+  }
+
+  function buildLine(client, row) {
+    const line = document.createElement('div');
+    line.className = 'line';
+    line.dataset.name = row.name;
+    Object.assign(line.style, {
+      left: `${Math.min(row.x1, row.x2)}px`, top: `${Math.min(row.y1, row.y2)}px`,
+      width: `${Math.abs(row.x2 - row.x1) + 1}px`, height: `${Math.abs(row.y2 - row.y1) + 1}px`,
+    });
+    keepFocusOnPress(line);
+    controls.set(row.name, line);
+    return line;
+  }
+
+  function buildButton(client, row) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.dataset.name = row.name;
+    button.textContent = row.caption;
+    place(button, row);
+    button.style.font = fontOf(row.points, row.bold);
+    button.setAttribute('aria-description', row.description);
+    button.addEventListener('click', () => {
+      button.focus({preventScroll: true});
+      runEvent(row.click);
+    });
+    controls.set(row.name, button);
+    return button;
+  }
+
+  function buildFrame(client, frame, options) {
+    const group = document.createElement('div');
+    group.className = 'frame';
+    group.dataset.name = frame.name;
+    group.setAttribute('role', 'radiogroup');
+    place(group, frame);
+    const caption = document.createElement('span');
+    caption.className = 'frame-caption';
+    caption.id = `${frame.name}-caption`;
+    caption.textContent = frame.caption;
+    group.setAttribute('aria-labelledby', caption.id);
+    group.setAttribute('aria-description', frame.description);
+    group.append(caption);
+    keepFocusOnPress(group);
+    for (const row of options) {
+      const option = document.createElement('label');
+      option.className = 'option';
+      place(option, row);
+      const input = document.createElement('input');
+      input.type = 'radio';
+      input.name = frame.name;
+      input.checked = row.selected;
+      input.dataset.name = row.name;
+      input.setAttribute('aria-description', row.description);
+      // The handler runs when the option becomes the selected one, by click, tap or arrow key.
+      input.addEventListener('change', () => {
+        if (input.checked) {
+          input.focus({preventScroll: true});
+          runEvent(row.click);
+        }
+      });
+      option.addEventListener('mousedown', (e) => {
+        e.preventDefault();
+        input.focus({preventScroll: true});
+      });
+      option.append(input, document.createTextNode(row.caption));
+      group.append(option);
+      controls.set(row.name, input);
+    }
+    controls.set(frame.name, group);
+    return group;
+  }
+
+  function buildMenu(menu) {
+    const bar = document.createElement('div');
+    bar.className = 'menu-bar';
+    bar.setAttribute('role', 'menubar');
+    for (const row of menu) {
+      const item = document.createElement('button');
+      item.type = 'button';
+      item.tabIndex = -1;
+      item.dataset.name = row.name;
+      item.setAttribute('role', 'menuitem');
+      item.textContent = row.caption;
+      keepFocusOnPress(item);
+      item.addEventListener('click', () => runEvent(row.click));
+      bar.append(item);
+      controls.set(row.name, item);
+    }
+    return bar;
+  }
+
+  function buildTitleBar(text) {
+    const bar = document.createElement('div');
+    bar.className = 'title-bar';
+    const icon = document.createElement('img');
+    icon.src = 'icons/quorvel-32.png';
+    icon.alt = '';
+    bar.append(icon, document.createTextNode(text));
+    return bar;
+  }
+
+  // The controls stand in the client area in tab order, so that stacking and the browser's own
+  // Tab order both follow it; the lines lie beneath them.
+  function build(description) {
+    remove();
+    windowElement = document.createElement('div');
+    windowElement.id = 'window';
+    windowElement.setAttribute('role', 'application');
+    windowElement.setAttribute('aria-label', 'Quorvel');
+    windowElement.style.width = `${description.width}px`;
+    const client = document.createElement('div');
+    client.className = 'client';
+    client.style.width = `${description.width}px`;
+    client.style.height = `${description.height}px`;
+    keepFocusOnPress(client);
+    for (const row of description.lines) client.append(buildLine(client, row));
+    const rows = new Map();
+    for (const row of description.labels) rows.set(row.name, () => buildLabel(client, row));
+    for (const row of description.buttons) rows.set(row.name, () => buildButton(client, row));
+    rows.set(description.frame.name, () => buildFrame(client, description.frame, description.options));
+    for (const name of description.tabOrder) {
+      const make = rows.get(name);
+      if (make) client.append(make());
+    }
+    tabSequence = description.tabOrder.map((name) => controls.get(name))
+      .filter((element) => element && (element.tagName === 'BUTTON' || element.tagName === 'INPUT'));
+    windowElement.append(buildTitleBar('Quorvel'), buildMenu(description.menu), client);
+    desk().append(windowElement);
+    ended = false;
+    fit();
+  }
+
+  function remove() {
+    desk().replaceChildren();
+    controls = new Map();
+    labelFonts = new Map();
+    tabSequence = [];
+    windowElement = null;
+  }
+
+  // The window is scaled as a whole to fit the screen: a tablet shows it large, a phone small.
+  function fit() {
+    if (!windowElement) return;
+    const width = windowElement.offsetWidth;
+    const height = windowElement.offsetHeight;
+    const scale = Math.min(3, (window.innerWidth - 16) / width, (window.innerHeight - 16) / height);
+    windowElement.style.transform = `scale(${scale})`;
+    windowElement.style.left = `${Math.max(0, (window.innerWidth - width * scale) / 2)}px`;
+    windowElement.style.top = `${Math.max(0, (window.innerHeight - height * scale) / 2)}px`;
+  }
+
+  function measure(name, text, pixelSize) {
+    const font = labelFonts.get(name);
+    canvas.font = `${font.bold ? 'bold ' : ''}${pixelSize}px ${FACE}`;
+    const m = canvas.measureText(text);
+    return {
+      advance: m.width,
+      inkLeft: -m.actualBoundingBoxLeft,
+      inkTop: -m.actualBoundingBoxAscent,
+      inkRight: m.actualBoundingBoxRight,
+      inkBottom: m.actualBoundingBoxDescent,
+      ascent: m.fontBoundingBoxAscent,
+      descent: m.fontBoundingBoxDescent,
+    };
+  }
+
+  // A caption that fits is laid out by the browser as designed; one that does not is drawn
+  // smaller or shortened where the caption rule put it, its full text in the tooltip.
+  function showCaption(name, caption, shown, layout) {
+    const label = controls.get(name);
+    const [ink, spoken] = label.children;
+    label.dataset.caption = caption;
+    spoken.textContent = caption;
+    ink.textContent = shown;
+    if (layout.asDesigned) {
+      ink.className = 'ink';
+      ink.removeAttribute('style');
+      label.removeAttribute('title');
+      return;
+    }
+    const m = measure(name, shown, layout.pixelSize);
+    ink.className = 'ink fitted';
+    Object.assign(ink.style, {
+      fontSize: `${layout.pixelSize}px`,
+      lineHeight: `${m.ascent + m.descent}px`,
+      left: `${layout.x}px`,
+      top: `${layout.baseline - m.ascent}px`,
+    });
+    label.title = caption;
+  }
+
+  function setBack(name, colour) {
+    controls.get(name).style.backgroundColor = colour;
+  }
+
+  function setLineVisible(name, visible) {
+    controls.get(name).style.visibility = visible ? 'visible' : 'hidden';
+  }
+
+  function optionSelected(name) {
+    return controls.get(name).checked;
+  }
+
+  function focus(name) {
+    controls.get(name).focus({preventScroll: true});
+  }
+
+  // 終了: a tab cannot close itself, so the window goes and the page says so.
+  function end() {
+    ended = true;
+    if (!windowElement) return;
+    const client = windowElement.querySelector('.client');
+    client.inert = true;
+    client.style.visibility = 'hidden';
+    windowElement.querySelector('.menu-bar').inert = true;
+    const note = document.createElement('div');
+    note.className = 'ended';
+    note.setAttribute('role', 'status');
+    const text = document.createElement('p');
+    text.textContent = '計算機を終了しました。';
+    const again = document.createElement('button');
+    again.type = 'button';
+    again.textContent = 'もう一度使う';
+    again.addEventListener('click', () => location.reload());
+    note.append(text, again);
+    windowElement.append(note);
+    again.focus({preventScroll: true});
+  }
+
+  // Said once for each user event, in the live region; emptied first so that the same words
+  // said twice are heard twice.
+  function announce(text) {
+    const region = document.getElementById('announcements');
+    region.textContent = '';
+    requestAnimationFrame(() => { region.textContent = text; });
+  }
+
+  function messageBox(text, title, error) {
+    const box = document.getElementById('box');
+    box.querySelector('.title-bar').textContent = title;
+    box.querySelector('.box-icon').className = `box-icon ${error ? 'error' : 'information'}`;
+    box.setAttribute('role', error ? 'alertdialog' : 'dialog');
+    document.getElementById('box-text').textContent = text.replaceAll('\r', '\n');
+    boxOpen = true;
+    return new Promise((resolve) => {
+      box.addEventListener('close', () => {
+        boxOpen = false;
+        resolve();
+      }, {once: true});
+      box.showModal();
+      document.getElementById('box-ok').focus();
+      if (playingScenario) setTimeout(() => document.getElementById('box-ok').click(), 0);
+    });
+  }
+
+  function readCaption(name) {
+    return controls.get(name).dataset.caption ?? '';
+  }
+
+  // The back colour as the window writes it, &HBBGGRR.
+  function readBack(name) {
+    const [r, g, b] = getComputedStyle(controls.get(name)).backgroundColor.match(/\d+/g).map(Number);
+    return (b << 16) | (g << 8) | r;
+  }
+
+  function readLineVisible(name) {
+    return getComputedStyle(controls.get(name)).visibility !== 'hidden';
+  }
+
+  function readFocus() {
+    return document.activeElement?.dataset?.name ?? '';
+  }
+
+  // The next control for Tab (or Shift+Tab). In the option group only the selected option
+  // takes part. The sequence wraps round, as in the desktop window.
+  function nextInTabSequence(from, backwards) {
+    const sequence = tabSequence.filter((e) => e.tagName !== 'INPUT' || e.checked);
+    const at = sequence.indexOf(from);
+    if (at < 0) return sequence[backwards ? sequence.length - 1 : 0];
+    return sequence[(at + (backwards ? sequence.length - 1 : 1)) % sequence.length];
+  }
+
+  function isLastInTabSequence(from, backwards) {
+    const sequence = tabSequence.filter((e) => e.tagName !== 'INPUT' || e.checked);
+    return from === sequence[backwards ? 0 : sequence.length - 1];
+  }
+
+  // Key preview: every key press reaches the window's key handler once, before the focused
+  // control, whatever has the focus; the key is not consumed. Keys pressed while a box is open
+  // belong to the box.
+  function onKeyDown(e) {
+    if (boxOpen || ended || !windowElement) return;
+    const target = document.activeElement;
+    if (e.key === 'Enter' && target?.tagName === 'BUTTON' && windowElement.contains(target)) {
+      e.preventDefault(); // no button is a default button
+    }
+    if (e.key === 'Tab' && !e.ctrlKey && !e.altKey && isLastInTabSequence(target, e.shiftKey)) {
+      e.preventDefault();
+      nextInTabSequence(target, e.shiftKey).focus();
+    }
+    call('qv_key_down', ['string', 'string', 'number', 'number', 'number'],
+         [e.code, e.key, e.shiftKey ? 1 : 0, e.ctrlKey ? 1 : 0, e.altKey ? 1 : 0]);
+  }
+
+  // What the browser itself does with a key the page did not take, for the keys a scenario
+  // presses; a real key press in the tests checks that the two agree.
+  function keyDefaultAction(target, key, e) {
+    const isOption = target?.tagName === 'INPUT' && target.type === 'radio';
+    if (e.type === 'keyup') {
+      // A button is pressed by Space when the key comes up.
+      if (target?.tagName === 'BUTTON' && key.code === 'Space') target.click();
+    } else if (key.code === 'Tab') {
+      nextInTabSequence(target, key.shift)?.focus();
+    } else if (isOption && key.code.startsWith('Arrow')) {
+      const options = tabSequence.filter((o) => o.tagName === 'INPUT');
+      const step = key.code === 'ArrowDown' || key.code === 'ArrowRight' ? 1 : options.length - 1;
+      const next = options[(options.indexOf(target) + step) % options.length];
+      next.focus();
+      next.checked = true;
+      next.dispatchEvent(new Event('change', {bubbles: true}));
+    } else if (isOption && key.code === 'Space' && !target.checked) {
+      target.checked = true;
+      target.dispatchEvent(new Event('change', {bubbles: true}));
+    }
+  }
+
+  async function settle() {
+    await running;
+    await new Promise((resolve) => setTimeout(resolve, 0));
+    await running;
+  }
+
+  async function pressKey(key) {
+    const init = {code: key.code, key: key.key, shiftKey: key.shift, ctrlKey: key.ctrl,
+                  altKey: key.alt, bubbles: true, cancelable: true, composed: true};
+    for (const type of ['keydown', 'keyup']) {
+      const target = document.activeElement ?? document.body;
+      const e = new KeyboardEvent(type, init);
+      if (target.dispatchEvent(e) && !boxOpen) keyDefaultAction(target, key, e);
+      await settle();
+    }
+  }
+
+  // A click where a mouse would click: a control that takes the focus takes it.
+  function clickControl(name) {
+    const element = controls.get(name);
+    if (element.tagName === 'INPUT') {
+      element.focus({preventScroll: true});
+    }
+    element.click();
+  }
+
+  async function perform(action) {
+    switch (action.do) {
+      case 'click': clickControl(action.name); break;
+      case 'menu': controls.get(action.name).click(); break;
+      case 'key': await pressKey(action); break;
+      case 'sleep': await new Promise((resolve) => setTimeout(resolve, action.ms)); break;
+    }
+    await settle();
+  }
+
+  let resolveReady;
+  const ready = new Promise((resolve) => { resolveReady = resolve; });
+
+  // Plays scenario lines against a fresh window on this page and resolves to the transcript,
+  // the same JSON lines the desktop runners print.
+  async function quorvelScenario(text) {
+    await ready;
+    await settle();
+    playingScenario = true;
+    try {
+      Module._qv_scenario_begin();
+      for (const line of text.split('\n')) {
+        const action = Module.ccall('qv_scenario_step', 'string', ['string'], [line]);
+        if (action) await perform(JSON.parse(action));
+        if (Module._qv_scenario_ended()) break;
+      }
+      return Module.ccall('qv_scenario_finish', 'string', [], []);
+    } finally {
+      playingScenario = false;
+    }
+  }
+
+  window.quorvelPage = {
+    build, remove, showCaption, setBack, setLineVisible, optionSelected, focus, end, announce,
+    measure, messageBox, readCaption, readBack, readLineVisible, readFocus,
+  };
+  window.quorvelScenario = quorvelScenario;
+  // The window is built by the program's main(); the page is ready once it has run.
+  window.Module = {
+    postRun: [() => {
+      performance.mark('quorvel-window-built');
+      resolveReady();
+    }],
+  };
+  window.addEventListener('keydown', onKeyDown, true);
+  window.addEventListener('resize', fit);
+  document.getElementById('box-ok').addEventListener('click', () => {
+    document.getElementById('box').close();
+  });
+
+  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
+    navigator.serviceWorker.register('sw.js');
+  }
+})();

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "driver.h"
+#include "transcript.h"
+
+#include <sstream>
+#include <string>
+
+namespace quorvel::ui::web {
+class WebWindow;
+}
+
+namespace quorvel::scenario {
+
+// The scenario runner inside the page. A user's action on the page has to go through the
+// browser's event loop (and may open a box that the handler waits for), so the driver does not
+// act itself: it tells the page's script what to do next, as one JSON object, and the script
+// does it with real DOM events and waits for the handler before playing the next line.
+class WebDriver final : public Driver {
+public:
+    WebDriver(ui::web::WebWindow& window, Transcript& transcript);
+    ~WebDriver() override;
+    WebDriver(const WebDriver&) = delete;
+    WebDriver& operator=(const WebDriver&) = delete;
+    WebDriver(WebDriver&&) = delete;
+    WebDriver& operator=(WebDriver&&) = delete;
+
+    // The action asked for by the line just played, "" for none.
+    [[nodiscard]] std::string takeAction();
+
+    void click(const std::string& name) override;
+    void chooseMenuCommand(const std::string& name) override;
+    void pressKey(int virtualKey, bool shift, bool ctrl, bool alt) override;
+    void close() override;
+    [[nodiscard]] WindowState state() override;
+    void wait(int milliseconds) override;
+    void settle() override {}
+
+private:
+    ui::web::WebWindow& window_;
+    Transcript& transcript_;
+    std::string action_;
+};
+
+// One run of window.quorvelScenario: a fresh window, its transcript and its driver.
+class WebScenario {
+public:
+    WebScenario(ui::web::WebWindow& window);
+    // Plays one line; returns the action the page must perform for it, "" for none.
+    std::string step(const std::string& line);
+    [[nodiscard]] bool hasEnded() const { return transcript_.hasEnded(); }
+    [[nodiscard]] std::string output() const { return out_.str(); }
+
+private:
+    std::ostringstream out_;
+    Transcript transcript_{out_};
+    WebDriver driver_;
+};
+
+} // namespace quorvel::scenario
