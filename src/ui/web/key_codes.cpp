@@ -65,7 +65,8 @@ bool isDigit(std::string_view text) {
 
 // "Digit7" → 7, "Numpad7" → 7, "F7" → 7: the number after the prefix, -1 if there is none.
 int numberAfter(std::string_view text, std::string_view prefix) {
-    if (!text.starts_with(prefix) || text.size() == prefix.size() || text.size() > prefix.size() + 2) {
+    if (!text.starts_with(prefix) || text.size() == prefix.size() ||
+        text.size() > prefix.size() + 2) {
         return -1;
     }
     int number = 0;
@@ -93,7 +94,8 @@ int virtualKeyOf(std::string_view code, std::string_view key) {
     if (const int digit = numberAfter(code, "Digit"); digit >= 0 && digit <= 9) {
         return 48 + digit;
     }
-    if (code.size() == 4 && code.starts_with("Key") && kLetters.find(code[3]) != std::string_view::npos) {
+    if (code.size() == 4 && code.starts_with("Key") &&
+        kLetters.find(code[3]) != std::string_view::npos) {
         return 65 + static_cast<int>(kLetters.find(code[3]));
     }
     if (const int function = numberAfter(code, "F"); function >= 1 && function <= 24) {

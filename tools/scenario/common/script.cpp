@@ -2,16 +2,36 @@
 
 #include <array>
 #include <cstdlib>
-#include <regex>
-#include <sstream>
+#include <string_view>
+#include <vector>
 
 namespace quorvel::scenario {
 namespace {
 
+// The number after a control kind, written as the window writes it (no sign, no leading zero);
+// 0 when the name is not the kind followed by such a number.
+int numberAfter(std::string_view name, std::string_view kind) {
+    if (!name.starts_with(kind) || name.size() == kind.size() || name.size() > kind.size() + 2 ||
+        name[kind.size()] == '0') {
+        return 0;
+    }
+    int number = 0;
+    for (const char c : name.substr(kind.size())) {
+        if (c < '0' || c > '9') {
+            return 0;
+        }
+        number = number * 10 + (c - '0');
+    }
+    return number;
+}
+
+// Command1 ... Command24 without 23, Label1 ... Label12, Option5, Option6 and Frame2.
 bool isClickable(const std::string& name) {
-    static const std::regex names(
-        R"(Command([1-9]|1[0-9]|2[0-24])|Label([1-9]|1[0-2])|Option[56]|Frame2)");
-    return std::regex_match(name, names);
+    const int command = numberAfter(name, "Command");
+    const int label = numberAfter(name, "Label");
+    const int option = numberAfter(name, "Option");
+    return (command >= 1 && command <= 24 && command != 23) || (label >= 1 && label <= 12) ||
+           option == 5 || option == 6 || name == "Frame2";
 }
 
 std::string trimmed(const std::string& line) {
@@ -23,18 +43,37 @@ std::string trimmed(const std::string& line) {
     return line.substr(first, last - first + 1);
 }
 
+constexpr std::string_view kBlanks = " \t\r\n\v\f";
+
+// The words of a text, split at blanks.
+std::vector<std::string> wordsOf(std::string_view text) {
+    std::vector<std::string> words;
+    std::size_t at = text.find_first_not_of(kBlanks);
+    while (at != std::string_view::npos) {
+        const std::size_t end = text.find_first_of(kBlanks, at);
+        words.emplace_back(text.substr(at, end - at));
+        at = end == std::string_view::npos ? end : text.find_first_not_of(kBlanks, end);
+    }
+    return words;
+}
+
 bool readKey(const std::string& arguments, ScenarioLine& out) {
-    std::istringstream words(arguments);
-    if (!(words >> out.virtualKey) || !isScenarioKey(out.virtualKey)) {
+    const std::vector<std::string> words = wordsOf(arguments);
+    if (words.empty()) {
         return false;
     }
-    std::string modifier;
-    while (words >> modifier) {
-        if (modifier == "shift") {
+    char* end = nullptr;
+    const long vk = std::strtol(words.front().c_str(), &end, 10);
+    if (*end != '\0' || vk < 0 || vk > 255 || !isScenarioKey(static_cast<int>(vk))) {
+        return false;
+    }
+    out.virtualKey = static_cast<int>(vk);
+    for (std::size_t i = 1; i < words.size(); ++i) {
+        if (words[i] == "shift") {
             out.shift = true;
-        } else if (modifier == "ctrl") {
+        } else if (words[i] == "ctrl") {
             out.ctrl = true;
-        } else if (modifier == "alt") {
+        } else if (words[i] == "alt") {
             out.alt = true;
         } else {
             return false;
@@ -76,11 +115,13 @@ ScenarioLine readScenarioLine(const std::string& rawLine) {
     if (line.empty() || line.front() == '#') {
         return out;
     }
-    std::istringstream words(line);
-    std::string command;
-    words >> command;
-    std::string argument;
-    std::getline(words >> std::ws, argument);
+    // The command is the first word; its argument is the rest of the line.
+    const std::size_t commandEnd = line.find_first_of(kBlanks);
+    const std::string command = line.substr(0, commandEnd);
+    const std::size_t argumentStart =
+        commandEnd == std::string::npos ? commandEnd : line.find_first_not_of(kBlanks, commandEnd);
+    const std::string argument =
+        argumentStart == std::string::npos ? std::string() : line.substr(argumentStart);
 
     bool understood = false;
     if (command == "click") {

@@ -3,7 +3,6 @@
 #include "ui/controls/json.h"
 
 #include <cstdio>
-#include <ostream>
 
 namespace quorvel::scenario {
 using ui::jsonString;
@@ -22,7 +21,7 @@ std::string labelName(int number) {
 } // namespace
 
 void Transcript::print(const std::string& json) {
-    out_ << json << '\n' << std::flush;
+    sink_(json);
 }
 
 void Transcript::state(const WindowState& state) {

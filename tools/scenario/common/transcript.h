@@ -4,9 +4,10 @@
 
 #include <array>
 #include <cstdint>
-#include <iosfwd>
+#include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 namespace quorvel::scenario {
 
@@ -28,8 +29,11 @@ struct WindowState {
 // runner works sees each line as it happens.
 class Transcript {
 public:
-    explicit Transcript(std::ostream& out)
-        : out_(out) {}
+    // Receives each line of JSON, without its line end, as soon as it is written.
+    using LineSink = std::function<void(const std::string& line)>;
+
+    explicit Transcript(LineSink sink)
+        : sink_(std::move(sink)) {}
 
     void state(const WindowState& state);
     void message(std::string_view title, std::string_view text, MessageIcon icon);
@@ -42,7 +46,7 @@ public:
 private:
     void print(const std::string& json);
 
-    std::ostream& out_;
+    LineSink sink_;
     bool ended_ = false;
 };
 

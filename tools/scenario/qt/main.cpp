@@ -38,7 +38,9 @@ int main(int argc, char* argv[]) {
         std::cerr << "quorvel-scenario: the window did not become active\n";
         return 1;
     }
-    quorvel::scenario::Transcript transcript(std::cout);
+    quorvel::scenario::Transcript transcript([](const std::string& line) {
+        std::cout << line << '\n' << std::flush;
+    });
     quorvel::scenario::QtDriver driver(window, transcript);
     quorvel::scenario::play(input, driver, transcript);
     return 0;

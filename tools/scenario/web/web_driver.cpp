@@ -66,8 +66,8 @@ void WebDriver::pressKey(int virtualKey, bool shift, bool ctrl, bool alt) {
         return;
     }
     action_ = R"({"do": "key", "code": )" + jsonString(key->code) + R"(, "key": )" +
-              jsonString(key->key) + R"(, "shift": )" + flag(shift) + R"(, "ctrl": )" +
-              flag(ctrl) + R"(, "alt": )" + flag(alt) + "}";
+              jsonString(key->key) + R"(, "shift": )" + flag(shift) + R"(, "ctrl": )" + flag(ctrl) +
+              R"(, "alt": )" + flag(alt) + "}";
 }
 
 void WebDriver::close() {
@@ -80,8 +80,7 @@ WindowState WebDriver::state() {
         state.captions.at(static_cast<std::size_t>(n - 1)) = readCaption(labelName(n));
     }
     for (int n = 7; n <= 12; ++n) {
-        state.fieldColours.at(static_cast<std::size_t>(n - 7)) =
-            qv_read_back(labelName(n).c_str());
+        state.fieldColours.at(static_cast<std::size_t>(n - 7)) = qv_read_back(labelName(n).c_str());
     }
     const FormVariables& vars = window_.form().vars();
     state.line3Visible = qv_read_line_visible("Line3") != 0;

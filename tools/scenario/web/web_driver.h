@@ -3,7 +3,6 @@
 #include "driver.h"
 #include "transcript.h"
 
-#include <sstream>
 #include <string>
 
 namespace quorvel::ui::web {
@@ -49,11 +48,11 @@ public:
     // Plays one line; returns the action the page must perform for it, "" for none.
     std::string step(const std::string& line);
     [[nodiscard]] bool hasEnded() const { return transcript_.hasEnded(); }
-    [[nodiscard]] std::string output() const { return out_.str(); }
+    [[nodiscard]] const std::string& output() const { return output_; }
 
 private:
-    std::ostringstream out_;
-    Transcript transcript_{out_};
+    std::string output_;
+    Transcript transcript_{[this](const std::string& line) { output_ += line + '\n'; }};
     WebDriver driver_;
 };
 

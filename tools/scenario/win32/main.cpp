@@ -33,7 +33,9 @@ int main(int argc, char* argv[]) {
     quorvel::ui::win32::CalculatorWindow window(GetModuleHandleW(nullptr));
     window.show(SW_SHOWNORMAL);
     SetForegroundWindow(window.handle());
-    quorvel::scenario::Transcript transcript(std::cout);
+    quorvel::scenario::Transcript transcript([](const std::string& line) {
+        std::cout << line << '\n' << std::flush;
+    });
     quorvel::scenario::Win32Driver driver(window, transcript);
     driver.settle();
     quorvel::scenario::play(input, driver, transcript);
