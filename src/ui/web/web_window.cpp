@@ -12,9 +12,11 @@
 
 // The box is an asynchronous dialog on the page; Asyncify suspends the running handler until
 // the user has closed it, so the handler goes on afterwards exactly as on the desktop.
+// clang-format off
 EM_ASYNC_JS(void, qv_message_box, (const char* text, const char* title, int error), {
-    await quorvelPage.messageBox(UTF8ToString(text), UTF8ToString(title), error != = 0);
+    await quorvelPage.messageBox(UTF8ToString(text), UTF8ToString(title), error !== 0);
 });
+// clang-format on
 
 namespace quorvel::ui::web {
 namespace {
