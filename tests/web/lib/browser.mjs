@@ -59,8 +59,9 @@ export async function launch() {
 }
 
 // A page showing the calculator, its window built; console errors and page errors fail the test.
-export async function openCalculator(browser, url, problems) {
+export async function openCalculator(browser, url, problems, viewport = null) {
   const page = await browser.newPage();
+  if (viewport) await page.setViewport(viewport);
   page.on('pageerror', (error) => problems.push(`page error: ${error.message}`));
   page.on('console', (message) => {
     if (message.type() === 'error') problems.push(`console: ${message.text()}`);

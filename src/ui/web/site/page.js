@@ -314,6 +314,8 @@
     requestAnimationFrame(() => { region.textContent = text; });
   }
 
+  let answerBox = null; // closes the open box and lets the handler go on
+
   function messageBox(text, title, error) {
     const box = document.getElementById('box');
     box.querySelector('.title-bar').textContent = title;
@@ -322,10 +324,14 @@
     document.getElementById('box-text').textContent = text.replaceAll('\r', '\n');
     boxOpen = true;
     return new Promise((resolve) => {
-      box.addEventListener('close', () => {
+      // The window takes input again as soon as the box has gone, not a task later when the
+      // browser fires its close event.
+      answerBox = () => {
+        answerBox = null;
+        box.close();
         boxOpen = false;
         resolve();
-      }, {once: true});
+      };
       box.showModal();
       document.getElementById('box-ok').focus();
       if (playingScenario) setTimeout(() => document.getElementById('box-ok').click(), 0);
@@ -475,8 +481,16 @@
   };
   window.addEventListener('keydown', onKeyDown, true);
   window.addEventListener('resize', fit);
-  document.getElementById('box-ok').addEventListener('click', () => {
-    document.getElementById('box').close();
+  // OK and Escape answer the box.
+  document.getElementById('box-ok').addEventListener('click', () => answerBox?.());
+  document.getElementById('box').addEventListener('cancel', (e) => {
+    e.preventDefault();
+    answerBox?.();
+  });
+  // A press anywhere but on OK, inside the box or on the window behind it, leaves the focus on
+  // OK, so that Enter, Space and Escape still answer the box.
+  document.getElementById('box').addEventListener('mousedown', (e) => {
+    if (e.target.id !== 'box-ok') e.preventDefault();
   });
 
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {

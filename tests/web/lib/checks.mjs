@@ -1,0 +1,18 @@
+// Named checks that report every failure and let the test go on, then set the exit status.
+let failures = 0;
+
+export function check(name, ok, detail = '') {
+  console.log(`${ok ? 'ok  ' : 'FAIL'} ${name}${ok || !detail ? '' : `\n     ${detail}`}`);
+  if (!ok) failures++;
+}
+
+export function checkEqual(name, actual, expected) {
+  const a = JSON.stringify(actual);
+  const e = JSON.stringify(expected);
+  check(name, a === e, `expected ${e}, got ${a}`);
+}
+
+export function finish(problems = []) {
+  for (const problem of problems) check('no script errors on the page', false, problem);
+  process.exit(failures === 0 ? 0 : 1);
+}
