@@ -2,9 +2,10 @@
 # Set-up, build, run and test on Debian 12.
 #   ./build.sh run    installs what is missing, builds and starts the calculator
 #   ./build.sh test   installs what is missing, builds (also with ASan/UBSan, the fuzz target with
-#                     clang, and the Windows build with mingw-w64) and runs every test (the
-#                     Windows ones under Wine)
+#                     clang, the Windows build with mingw-w64 and the web page with emscripten)
+#                     and runs every test (the Windows ones under Wine, the web ones in Chromium)
 #   ./build.sh windows  cross-builds the Windows program, build/windows-release/src/quorvel.exe
+#   ./build.sh web      builds the web page into build/web-release/site, a folder of static files
 #   ./build.sh release  the Debian package, the Windows installer and the portable zip in dist/,
 #                       with their SHA-256 sums
 set -euo pipefail
@@ -26,6 +27,10 @@ windows_packages=(
     wine wine64 openbox nsis
 )
 
+# The web page: compiled with emscripten, tested in Chromium through puppeteer-core from npm.
+web_packages=(emscripten nodejs)
+web_test_packages=(chromium)
+
 source tools/install-packages.bash
 
 jobs=$(nproc)
@@ -40,6 +45,27 @@ configure_windows() {
         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORVEL_BUILD_BENCHMARKS=OFF \
         -DQUORVEL_ICO="$PWD/$linux/tools/icon/icons/quorvel.ico" \
         -DQUORVEL_X11_PROBE="$PWD/$linux/tests/x11-probe" "$@"
+}
+
+# emscripten's own scripts find their node modules (acorn) there when node is not Debian's.
+export NODE_PATH=/usr/share/nodejs${NODE_PATH:+:$NODE_PATH}
+
+# build_web DIR [CMAKE_ARGS...]: the web page in DIR/site. Its icons come from make-icons, built
+# natively without Qt.
+build_web() {
+    local dir=$1 icons=build/icons
+    shift
+    cmake -S . -B "$icons" -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_QT=OFF \
+        -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_BUILD_BENCHMARKS=OFF >/dev/null
+    cmake --build "$icons" --target quorvel_icons
+    emcmake cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DQUORVEL_ICON_DIR="$PWD/$icons/tools/icon/icons" "$@"
+    cmake --build "$dir" -j "$jobs"
+}
+
+# npm comes with Node.js from nodesource; Debian's nodejs has it in a package of its own.
+install_npm() {
+    command -v npm >/dev/null || install_missing npm
 }
 
 case "${1:-}" in
@@ -68,6 +94,16 @@ test)
     # The Windows window needs a display: one Xvfb for all of them.
     (cd build/windows && xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
         ctest -j "$jobs" --output-on-failure)
+    install_missing "${web_packages[@]}" "${web_test_packages[@]}"
+    install_npm
+    build_web build/web
+    (cd tests/web && npm ci --no-audit --no-fund)
+    (cd build/web && ctest --output-on-failure)
+    ;;
+web)
+    install_missing build-essential cmake ninja-build "${web_packages[@]}"
+    build_web build/web-release -DQUORVEL_BUILD_TESTS=OFF
+    echo "The web page, ready to serve as static files: build/web-release/site"
     ;;
 windows)
     install_missing "${packages[@]}" "${windows_packages[@]}"
@@ -95,7 +131,7 @@ release)
     ls -l dist
     ;;
 *)
-    echo "usage: $0 run|test|windows|release" >&2
+    echo "usage: $0 run|test|windows|web|release" >&2
     exit 2
     ;;
 esac
