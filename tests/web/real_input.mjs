@@ -186,6 +186,18 @@ try {
   check('it is shortened at its end, sign and leading digits kept',
         fit.shown.endsWith('…') && '2147483647'.startsWith(fit.shown.slice(0, -1)), fit.shown);
   checkEqual('its tooltip is the whole number', fit.title, '2147483647');
+  const tree = await page.accessibility.snapshot({interestingOnly: false});
+  const named = [];
+  const walk = (node) => {
+    if (node.role === 'button' || node.role === 'radio') named.push(node.name);
+    for (const child of node.children ?? []) walk(child);
+  };
+  walk(tree);
+  check('a screen reader hears the whole number, not the shortened one',
+        named.includes('2147483647'), JSON.stringify(named));
+  check('a screen reader hears each button and option by its caption',
+        ['計算', '全て消す', '－', '帯分数', '仮分数'].every((name) => named.includes(name)),
+        JSON.stringify(named));
 
   // The version box by the menu, closed by a click on OK.
   await click('FileBer');
