@@ -75,13 +75,14 @@ std::optional<Picture> readXpm(const std::string& text) {
     std::istringstream header(strings[0]);
     if (!(header >> width >> height >> colours >> charsPerPixel) || width != height ||
         charsPerPixel != 1 || colours < 1 || colours > 16 ||
-        strings.size() != static_cast<std::size_t>(1 + colours + height)) {
+        strings.size() !=
+            1 + static_cast<std::size_t>(colours) + static_cast<std::size_t>(height)) {
         return std::nullopt;
     }
     Picture picture{width, {}, {}};
     std::map<char, std::uint8_t> indexOf;
     for (int i = 0; i < colours; ++i) {
-        const std::string& line = strings[static_cast<std::size_t>(1 + i)];
+        const std::string& line = strings[1 + static_cast<std::size_t>(i)];
         const std::size_t c = line.find(" c ", 1);
         const std::optional<Rgba> colour =
             c == std::string::npos ? std::nullopt : colourOf(line.substr(c + 3));
@@ -92,7 +93,8 @@ std::optional<Picture> readXpm(const std::string& text) {
         picture.palette.push_back(*colour);
     }
     for (int y = 0; y < height; ++y) {
-        const std::string& row = strings[static_cast<std::size_t>(1 + colours + y)];
+        const std::string& row =
+            strings[1 + static_cast<std::size_t>(colours) + static_cast<std::size_t>(y)];
         if (row.size() != static_cast<std::size_t>(width)) {
             return std::nullopt;
         }
@@ -265,8 +267,9 @@ Bytes pngOf(const Picture& picture, int size) {
         for (int x = 0; x < size; ++x) {
             const int sx = x * picture.size / size;
             const int sy = y * picture.size / size;
-            const Rgba c =
-                picture.palette[picture.pixels[static_cast<std::size_t>(sy * picture.size + sx)]];
+            const Rgba c = picture.palette[picture.pixels[(static_cast<std::size_t>(sy) *
+                                                           static_cast<std::size_t>(picture.size)) +
+                                                          static_cast<std::size_t>(sx)]];
             raw.insert(raw.end(), {c.r, c.g, c.b, c.a});
         }
     }
@@ -320,7 +323,8 @@ Bytes icoOf(const Picture& picture) {
         out.insert(out.end(), {c.b, c.g, c.r, 0});
     }
     const auto index = [&picture, size](int x, int y) {
-        return picture.pixels[static_cast<std::size_t>(y * size + x)];
+        return picture.pixels[(static_cast<std::size_t>(y) * static_cast<std::size_t>(size)) +
+                              static_cast<std::size_t>(x)];
     };
     for (int y = size - 1; y >= 0; --y) { // bottom-up rows
         for (int x = 0; x < size; x += 2) {

@@ -1,5 +1,6 @@
 #include "script.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdlib>
 #include <string_view>
@@ -101,12 +102,7 @@ bool isScenarioKey(int vk) {
         (vk >= 112 && vk <= 123)) {
         return true;
     }
-    for (const int single : kSingles) {
-        if (vk == single) {
-            return true;
-        }
-    }
-    return false;
+    return std::ranges::find(kSingles, vk) != kSingles.end();
 }
 
 ScenarioLine readScenarioLine(const std::string& rawLine) {

@@ -22,6 +22,6 @@ ScenarioLine readScenarioLine(const std::string& line);
 
 // The Windows virtual-key codes a scenario can press: digits, letters, function keys, the keypad,
 // the editing and navigation keys and the main-row punctuation.
-bool isScenarioKey(int virtualKey);
+bool isScenarioKey(int vk);
 
 } // namespace quorvel::scenario
