@@ -102,7 +102,7 @@ bool isScenarioKey(int vk) {
         (vk >= 112 && vk <= 123)) {
         return true;
     }
-    return std::ranges::find(kSingles, vk) != kSingles.end();
+    return std::find(kSingles.begin(), kSingles.end(), vk) != kSingles.end();
 }
 
 ScenarioLine readScenarioLine(const std::string& rawLine) {
