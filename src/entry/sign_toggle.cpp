@@ -8,7 +8,8 @@ namespace {
 
 void addSign(Form1& form, LabelId label) {
     std::string& imk = form.vars().IMK;
-    imk = "-" + form.toolkit().caption(label);
+    imk = "-";
+    imk += form.toolkit().caption(label);
     form.toolkit().setCaption(label, imk);
 }
 
