@@ -8,8 +8,8 @@ namespace {
 
 void addSign(Form1& form, LabelId label) {
     std::string& imk = form.vars().IMK;
-    imk = "-";
-    imk += form.toolkit().caption(label);
+    imk = form.toolkit().caption(label);
+    imk.insert(imk.begin(), '-');
     form.toolkit().setCaption(label, imk);
 }
 
