@@ -208,6 +208,9 @@ try {
   await page.click('#box-ok');
   s = await state();
   checkEqual('a click on OK closes the box', s.box, null);
+  await click('FileBer');
+  await page.keyboard.press('Escape');
+  checkEqual('Escape closes the box too', (await state()).box, null);
   checkEqual('the menu command leaves the focus where it was', s.focus, 'Command2');
 
   // 終了: the window goes, the page says so and takes no more input.
