@@ -18,7 +18,7 @@ packages=(
 test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format clang libclang-rt-14-dev
     libx11-dev libxtst-dev xvfb xauth xdotool
-    dbus at-spi2-core python3-pyatspi
+    dbus at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng openbox
     desktop-file-utils appstream lintian fonts-noto-cjk
 )
 # The Windows build: cross-compiled with mingw-w64, its tests run under Wine.

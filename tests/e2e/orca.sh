@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # The real screen reader: Orca, speaking through speech-dispatcher and espeak-ng into a silent
-# audio device, listens while one whole calculation is typed with real keys, and what it says is
-# read from its debug output: the field, the operator and the result phrases.
+# audio device, listens while one whole calculation is done with real mouse clicks, then while
+# digits are typed with real keys and an error box comes and goes; what it says is read from its
+# debug output: the field, the operator and the result phrases, the box, and nothing announced
+# while the box is open.
 source "$(dirname "$0")/lib.bash"
 
 if [[ -z "${QUORVEL_E2E_BUS:-}" ]]; then
@@ -31,20 +33,28 @@ pids+=($!)
 sleep 1
 QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$QUORVEL" &
 pids+=($!)
-window=$(timeout 15 xdotool search --sync --name "^Quorvel$" | head -n1) || fail "no window titled Quorvel"
+# Only the mapped window: Qt's hidden client-leader window is named "quorvel", and xdotool's
+# names match regardless of case.
+window=$(timeout 15 xdotool search --sync --onlyvisible --name "^Quorvel$" | head -n1) ||
+    fail "no window titled Quorvel"
 
 # Orca writes its debug output through a terminal, so that each line arrives at once.
 speech=$home/orca.out
 script -qfec "orca --replace --debug-file=/dev/tty" "$speech" >/dev/null 2>&1 &
 pids+=($!)
 
-# Waits until Orca has said something that contains the text.
+# What Orca has said, one utterance per line.
+utterances() { grep -a "SPEECH OUTPUT: '" "$speech" 2>/dev/null | sed "s/.*SPEECH OUTPUT: '//; s/'.*//"; }
+# Remembers how much Orca has said, so that said() waits for something new.
+heard=0
+mark() { heard=$(utterances | wc -l); }
+# Waits until Orca says something new that contains the text.
 said() {
-    for _ in $(seq "${2:-150}"); do
-        grep -a "SPEECH OUTPUT: '" "$speech" 2>/dev/null | grep -aqF -- "$1" && return 0
+    for _ in $(seq 150); do
+        utterances | tail -n +$((heard + 1)) | grep -qF -- "$1" && return 0
         sleep 0.1
     done
-    grep -a "SPEECH OUTPUT: '" "$speech" | tail -n 15 >&2
+    utterances | tail -n 15 >&2
     fail "Orca did not say '$1'"
 }
 said "Quorvel"
@@ -52,7 +62,14 @@ said "Quorvel"
 # 1 1/2 ＋ 2/3 with the mouse: a control's centre in the client area, in pixels.
 read -r _ height < <(probe size "$window")
 menu=$((height - 293))
-click() { xdotool mousemove --window "$window" "$1" $((menu + $2)) click 1; }
+click() {
+    mark
+    xdotool mousemove --window "$window" "$1" $((menu + $2)) click 1
+}
+key() {
+    mark
+    xdotool key "$1"
+}
 one() { click 156 220; }
 two() { click 196 220; }
 three() { click 236 220; }
@@ -76,3 +93,23 @@ said "二つ目の数の分母 3"
 click 216 260 # 計算
 said "答え 2と6分の1"
 echo "ok: Orca said 答え 2と6分の1"
+
+# Digits typed on the keyboard, whatever button has the focus.
+click 400 240 # 全て消す
+key 7
+said "一つ目の数の整数部分 7"
+echo "ok: Orca said 一つ目の数の整数部分 7 after the key 7"
+
+# An error box speaks for itself; the window announces nothing while it is open.
+click 216 260 # 計算 with the fractions missing
+said "分母または分子が入力されていません。"
+box_from=$heard
+key Return
+said "計算 プッシュボタン"
+while_open=$(utterances | tail -n +$((box_from + 1)))
+# Orca says 「通知」 (notification) before each of the window's announcements.
+! grep -q "^通知" <<<"$while_open" ||
+    fail "announced while the box was open: $while_open"
+key 8
+said "一つ目の数の整数部分 78"
+echo "ok: Orca read the error box, and nothing was announced while it was open"
