@@ -32,6 +32,7 @@ int controlIdOf(std::string_view name) {
     const int base = kind == "Label" ? 100 : kind == "Command" ? 200 : 300;
     return base + number;
 }
+constexpr int kAnnouncementId = 500;
 constexpr double kDefaultFontPoints = 9;
 
 int screenDpi() {
@@ -123,6 +124,7 @@ void CalculatorWindow::createControls() {
     createButtons();
     createDisplayModeGroup();
     applyTabOrder();
+    announcer_ = std::make_unique<Announcer>(hwnd_, instance_, kAnnouncementId);
 }
 
 void CalculatorWindow::createLabels() {
@@ -261,11 +263,13 @@ bool CalculatorWindow::preTranslate(MSG& message) {
         shift |= GetKeyState(VK_SHIFT) < 0 ? 1 : 0;
         shift |= GetKeyState(VK_CONTROL) < 0 ? 2 : 0;
         shift |= GetKeyState(VK_MENU) < 0 ? 4 : 0;
+        const int boxesBefore = boxesShown_;
         form_.handleKeyDown(static_cast<std::int16_t>(message.wParam),
                             static_cast<std::int16_t>(shift));
         if (hwnd_ == nullptr) {
             return true;
         }
+        narrate(narrationAfterKey(static_cast<int>(message.wParam)), boxesBefore);
     }
     // The key is not consumed: the focused control still receives it.
     return IsDialogMessageW(hwnd_, &message) != FALSE;
@@ -317,7 +321,20 @@ void CalculatorWindow::onCommand(int id) {
     if (event == Event::Option5_Click || event == Event::Option6_Click) {
         followSelectionWithTabStop();
     }
+    const int boxesBefore = boxesShown_;
     form_.handle(event);
+    narrate(narrationAfter(event), boxesBefore);
+}
+
+// One message per user event; none when a box has spoken for itself or the window has gone.
+void CalculatorWindow::narrate(Narration narration, int boxesBefore) {
+    if (hwnd_ == nullptr || boxesShown_ != boxesBefore) {
+        return;
+    }
+    const std::string text = narrationText(narration, form_);
+    if (!text.empty()) {
+        announcer_->announce(text);
+    }
 }
 
 LRESULT CalculatorWindow::onControlColour(HDC dc, HWND control, UINT message, WPARAM wParam,
@@ -387,6 +404,7 @@ bool CalculatorWindow::optionSelected(OptionId option) const {
 }
 
 void CalculatorWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
+    ++boxesShown_;
     if (messageBoxOpening) {
         messageBoxOpening(text, title, icon);
     }

@@ -2,6 +2,8 @@
 
 #include "app/form1.h"
 #include "app/toolkit.h"
+#include "ui/controls/narration.h"
+#include "ui/win32/announcer.h"
 #include "ui/win32/caption_static.h"
 
 #include <windows.h>
@@ -44,6 +46,8 @@ public:
     [[nodiscard]] Colour backColour(LabelId id) const;
     [[nodiscard]] bool lineVisible(LineId id) const;
     [[nodiscard]] int menuCommandId(std::string_view name) const;
+    // The control through which screen readers hear what each user event changed.
+    [[nodiscard]] HWND announcement() const { return announcer_->handle(); }
 
     // Told just before a message box opens (the text as the program wrote it), before a
     // run-time error is presented, and when the window has been unloaded.
@@ -88,6 +92,7 @@ private:
     [[nodiscard]] CaptionStatic& label(LabelId id) const;
     [[nodiscard]] RECT lineRect(LineId id) const;
     void followSelectionWithTabStop();
+    void narrate(Narration narration, int boxesBefore);
     [[nodiscard]] int px(int twips) const;
 
     HINSTANCE instance_;
@@ -100,6 +105,8 @@ private:
     std::vector<NamedControl> controls_;
     std::array<bool, 4> lineVisible_{false, true, true, true}; // by line number
     HWND focusBeforeDeactivation_ = nullptr;
+    std::unique_ptr<Announcer> announcer_;
+    int boxesShown_ = 0;
     Form1 form_{*this};
 };
 

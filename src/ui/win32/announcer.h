@@ -1,0 +1,28 @@
+#pragma once
+
+#include <windows.h>
+
+#include <string_view>
+
+namespace quorvel::ui::win32 {
+
+// Speaks a short message through the screen reader (Narrator, NVDA): a one-pixel static control
+// marked as a polite live region, whose text is replaced and announced with
+// EVENT_OBJECT_LIVEREGIONCHANGED.
+class Announcer {
+public:
+    Announcer(HWND parent, HINSTANCE instance, int id);
+    Announcer(const Announcer&) = delete;
+    Announcer& operator=(const Announcer&) = delete;
+    Announcer(Announcer&&) = delete;
+    Announcer& operator=(Announcer&&) = delete;
+    ~Announcer() = default;
+
+    void announce(std::string_view message);
+    [[nodiscard]] HWND handle() const { return control_; }
+
+private:
+    HWND control_;
+};
+
+} // namespace quorvel::ui::win32
