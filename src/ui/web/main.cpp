@@ -38,10 +38,6 @@ EMSCRIPTEN_KEEPALIVE void qv_key_down(const char* code, const char* key, int shi
     }
 }
 
-EMSCRIPTEN_KEEPALIVE int qv_has_ended() {
-    return page().window->hasEnded() ? 1 : 0;
-}
-
 // A fresh window, as at start-up, with a scenario transcript listening to it.
 EMSCRIPTEN_KEEPALIVE void qv_scenario_begin() {
     Page& p = page();

@@ -32,7 +32,6 @@ public:
     void close();
 
     [[nodiscard]] Form1& form() { return form_; }
-    [[nodiscard]] bool hasEnded() const { return ended_; }
 
     [[nodiscard]] std::string caption(LabelId label) const override;
     void setCaption(LabelId label, std::string_view text) override;

@@ -44,7 +44,7 @@ private:
 // One run of window.quorvelScenario: a fresh window, its transcript and its driver.
 class WebScenario {
 public:
-    WebScenario(ui::web::WebWindow& window);
+    explicit WebScenario(ui::web::WebWindow& window);
     // Plays one line; returns the action the page must perform for it, "" for none.
     std::string step(const std::string& line);
     [[nodiscard]] bool hasEnded() const { return transcript_.hasEnded(); }

@@ -1,6 +1,6 @@
 // The page side of the calculator: builds the window's elements from the description the
 // WebAssembly window hands over (the control tables), forwards the user's clicks and keys to it,
-// shows its message boxes, and plays scenarios for window.quorvelScenario.
+// and shows its message boxes.
 'use strict';
 
 (() => {
@@ -51,7 +51,7 @@
     element.addEventListener('mousedown', (e) => e.preventDefault());
   }
 
-  function buildLabel(client, row) {
+  function buildLabel(row) {
     const label = document.createElement('div');
     label.className = 'label';
     label.dataset.name = row.name;
@@ -77,7 +77,7 @@
     return label;
   }
 
-  function buildLine(client, row) {
+  function buildLine(row) {
     const line = document.createElement('div');
     line.className = 'line';
     line.dataset.name = row.name;
@@ -90,7 +90,7 @@
     return line;
   }
 
-  function buildButton(client, row) {
+  function buildButton(row) {
     const button = document.createElement('button');
     button.type = 'button';
     button.dataset.name = row.name;
@@ -106,7 +106,7 @@
     return button;
   }
 
-  function buildFrame(client, frame, options) {
+  function buildFrame(frame, options) {
     const group = document.createElement('div');
     group.className = 'frame';
     group.dataset.name = frame.name;
@@ -192,11 +192,11 @@
     client.style.width = `${description.width}px`;
     client.style.height = `${description.height}px`;
     keepFocusOnPress(client);
-    for (const row of description.lines) client.append(buildLine(client, row));
+    for (const row of description.lines) client.append(buildLine(row));
     const rows = new Map();
-    for (const row of description.labels) rows.set(row.name, () => buildLabel(client, row));
-    for (const row of description.buttons) rows.set(row.name, () => buildButton(client, row));
-    rows.set(description.frame.name, () => buildFrame(client, description.frame, description.options));
+    for (const row of description.labels) rows.set(row.name, () => buildLabel(row));
+    for (const row of description.buttons) rows.set(row.name, () => buildButton(row));
+    rows.set(description.frame.name, () => buildFrame(description.frame, description.options));
     for (const name of description.tabOrder) {
       const make = rows.get(name);
       if (make) client.append(make());
@@ -387,91 +387,28 @@
          [e.code, e.key, e.shiftKey ? 1 : 0, e.ctrlKey ? 1 : 0, e.altKey ? 1 : 0]);
   }
 
-  // What the browser itself does with a key the page did not take, for the keys a scenario
-  // presses; a real key press in the tests checks that the two agree.
-  function keyDefaultAction(target, key, e) {
-    const isOption = target?.tagName === 'INPUT' && target.type === 'radio';
-    if (e.type === 'keyup') {
-      // A button is pressed by Space when the key comes up.
-      if (target?.tagName === 'BUTTON' && key.code === 'Space') target.click();
-    } else if (key.code === 'Tab') {
-      nextInTabSequence(target, key.shift)?.focus();
-    } else if (isOption && key.code.startsWith('Arrow')) {
-      const options = tabSequence.filter((o) => o.tagName === 'INPUT');
-      const step = key.code === 'ArrowDown' || key.code === 'ArrowRight' ? 1 : options.length - 1;
-      const next = options[(options.indexOf(target) + step) % options.length];
-      next.focus();
-      next.checked = true;
-      next.dispatchEvent(new Event('change', {bubbles: true}));
-    } else if (isOption && key.code === 'Space' && !target.checked) {
-      target.checked = true;
-      target.dispatchEvent(new Event('change', {bubbles: true}));
-    }
-  }
-
-  async function settle() {
+  // The handler running now has finished, with any box it waited for, and so has what the
+  // browser queued after it.
+  async function idle() {
     await running;
     await new Promise((resolve) => setTimeout(resolve, 0));
     await running;
   }
 
-  async function pressKey(key) {
-    const init = {code: key.code, key: key.key, shiftKey: key.shift, ctrlKey: key.ctrl,
-                  altKey: key.alt, bubbles: true, cancelable: true, composed: true};
-    for (const type of ['keydown', 'keyup']) {
-      const target = document.activeElement ?? document.body;
-      const e = new KeyboardEvent(type, init);
-      if (target.dispatchEvent(e) && !boxOpen) keyDefaultAction(target, key, e);
-      await settle();
-    }
-  }
-
-  // A click where a mouse would click: a control that takes the focus takes it.
-  function clickControl(name) {
-    const element = controls.get(name);
-    if (element.tagName === 'INPUT') {
-      element.focus({preventScroll: true});
-    }
-    element.click();
-  }
-
-  async function perform(action) {
-    switch (action.do) {
-      case 'click': clickControl(action.name); break;
-      case 'menu': controls.get(action.name).click(); break;
-      case 'key': await pressKey(action); break;
-      case 'sleep': await new Promise((resolve) => setTimeout(resolve, action.ms)); break;
-    }
-    await settle();
-  }
-
   let resolveReady;
   const ready = new Promise((resolve) => { resolveReady = resolve; });
 
-  // Plays scenario lines against a fresh window on this page and resolves to the transcript,
-  // the same JSON lines the desktop runners print.
-  async function quorvelScenario(text) {
-    await ready;
-    await settle();
-    playingScenario = true;
-    try {
-      Module._qv_scenario_begin();
-      for (const line of text.split('\n')) {
-        const action = Module.ccall('qv_scenario_step', 'string', ['string'], [line]);
-        if (action) await perform(JSON.parse(action));
-        if (Module._qv_scenario_ended()) break;
-      }
-      return Module.ccall('qv_scenario_finish', 'string', [], []);
-    } finally {
-      playingScenario = false;
-    }
-  }
-
   window.quorvelPage = {
+    // The window's toolkit operations, as the program calls them (bridge.js).
     build, remove, showCaption, setBack, setLineVisible, optionSelected, focus, end, announce,
     measure, messageBox, readCaption, readBack, readLineVisible, readFocus,
+    // For the scenario runner (scenario.js).
+    ready, idle, nextInTabSequence,
+    control: (name) => controls.get(name),
+    options: () => tabSequence.filter((e) => e.tagName === 'INPUT'),
+    boxIsOpen: () => boxOpen,
+    answerBoxesAtOnce(on) { playingScenario = on; },
   };
-  window.quorvelScenario = quorvelScenario;
   // The window is built by the program's main(); the page is ready once it has run.
   window.Module = {
     postRun: [() => {

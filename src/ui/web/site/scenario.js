@@ -1,0 +1,82 @@
+// window.quorvelScenario(text): plays the scenario language of quorvel-scenario against the
+// live page, with real DOM events, and resolves to the same JSON lines. The program reads each
+// line and keeps the transcript; this script performs the actions the lines ask for, answers
+// each box with OK and waits for the handler before the next line.
+'use strict';
+
+(() => {
+  const page = window.quorvelPage;
+
+  // What the browser itself does with a key the page did not take, for the keys a scenario
+  // presses; a real key press in the tests checks that the two agree.
+  function keyDefaultAction(target, key, e) {
+    const isOption = target?.tagName === 'INPUT' && target.type === 'radio';
+    if (e.type === 'keyup') {
+      // A button is pressed by Space when the key comes up.
+      if (target?.tagName === 'BUTTON' && key.code === 'Space') target.click();
+    } else if (key.code === 'Tab') {
+      page.nextInTabSequence(target, key.shift)?.focus();
+    } else if (isOption && key.code.startsWith('Arrow')) {
+      const options = page.options();
+      const step = key.code === 'ArrowDown' || key.code === 'ArrowRight' ? 1 : options.length - 1;
+      const next = options[(options.indexOf(target) + step) % options.length];
+      next.focus();
+      next.checked = true;
+      next.dispatchEvent(new Event('change', {bubbles: true}));
+    } else if (isOption && key.code === 'Space' && !target.checked) {
+      target.checked = true;
+      target.dispatchEvent(new Event('change', {bubbles: true}));
+    }
+  }
+
+  async function pressKey(key) {
+    const init = {code: key.code, key: key.key, shiftKey: key.shift, ctrlKey: key.ctrl,
+                  altKey: key.alt, bubbles: true, cancelable: true, composed: true};
+    for (const type of ['keydown', 'keyup']) {
+      const target = document.activeElement ?? document.body;
+      const e = new KeyboardEvent(type, init);
+      if (target.dispatchEvent(e) && !page.boxIsOpen()) keyDefaultAction(target, key, e);
+      await page.idle();
+    }
+  }
+
+  // A click where a mouse would click: a control that takes the focus takes it.
+  function clickControl(name) {
+    const element = page.control(name);
+    if (element.tagName === 'INPUT') {
+      element.focus({preventScroll: true});
+    }
+    element.click();
+  }
+
+  async function perform(action) {
+    switch (action.do) {
+      case 'click': clickControl(action.name); break;
+      case 'menu': page.control(action.name).click(); break;
+      case 'key': await pressKey(action); break;
+      case 'sleep': await new Promise((resolve) => setTimeout(resolve, action.ms)); break;
+    }
+    await page.idle();
+  }
+
+  // Plays scenario lines against a fresh window on this page and resolves to the transcript,
+  // the same JSON lines the desktop runners print.
+  async function quorvelScenario(text) {
+    await page.ready;
+    await page.idle();
+    page.answerBoxesAtOnce(true);
+    try {
+      Module._qv_scenario_begin();
+      for (const line of text.split('\n')) {
+        const action = Module.ccall('qv_scenario_step', 'string', ['string'], [line]);
+        if (action) await perform(JSON.parse(action));
+        if (Module._qv_scenario_ended()) break;
+      }
+      return Module.ccall('qv_scenario_finish', 'string', [], []);
+    } finally {
+      page.answerBoxesAtOnce(false);
+    }
+  }
+
+  window.quorvelScenario = quorvelScenario;
+})();
