@@ -213,6 +213,21 @@ try {
   checkEqual('Escape closes the box too', (await state()).box, null);
   checkEqual('the menu command leaves the focus where it was', s.focus, 'Command2');
 
+  // On a phone held upright and a tablet held sideways, the whole window is on the screen.
+  for (const screen of [{width: 390, height: 844}, {width: 1180, height: 820}]) {
+    const small = await openCalculator(browser, site.url, problems,
+                                       {...screen, hasTouch: true, isMobile: true});
+    const placed = await small.evaluate(() => {
+      const r = document.getElementById('window').getBoundingClientRect();
+      return {inside: r.left >= 0 && r.top >= 0 && r.right <= innerWidth && r.bottom <= innerHeight,
+              pageWidth: document.documentElement.scrollWidth, screenWidth: innerWidth};
+    });
+    check(`on a ${screen.width} × ${screen.height} screen the window fits, the page no wider`,
+          placed.inside && placed.pageWidth === screen.width && placed.screenWidth === screen.width,
+          JSON.stringify(placed));
+    await small.close();
+  }
+
   // 終了: the window goes, the page says so and takes no more input.
   await click('Command3');
   const ended = await page.evaluate(() => ({
