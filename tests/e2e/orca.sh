@@ -48,14 +48,16 @@ utterances() { grep -a "SPEECH OUTPUT: '" "$speech" 2>/dev/null | sed "s/.*SPEEC
 # Remembers how much Orca has said, so that said() waits for something new.
 heard=0
 mark() { heard=$(utterances | wc -l); }
-# Waits until Orca says something new that contains the text.
+# Waits until Orca says something new that contains the text (or one of the texts).
 said() {
+    local pattern=()
+    for text in "$@"; do pattern+=(-e "$text"); done
     for _ in $(seq 150); do
-        utterances | tail -n +$((heard + 1)) | grep -qF -- "$1" && return 0
+        utterances | tail -n +$((heard + 1)) | grep -qF "${pattern[@]}" && return 0
         sleep 0.1
     done
     utterances | tail -n 15 >&2
-    fail "Orca did not say '$1'"
+    fail "Orca did not say '$*'"
 }
 said "Quorvel"
 
@@ -73,21 +75,28 @@ key() {
 one() { click 156 220; }
 two() { click 196 220; }
 three() { click 236 220; }
+# Each click is followed by its message before the next, at a person's pace: Orca drops a
+# notification that a newer one replaces before it has been spoken.
 one
 said "一つ目の数の整数部分 1"
-echo "ok: Orca said 一つ目の数の整数部分 1"
 click 84 16 # the first numerator
 said "一つ目の数の分子 空"
 one
+said "一つ目の数の分子 1"
 click 84 48 # the first denominator
+said "一つ目の数の分母 空"
 two
 said "一つ目の数の分母 2"
+echo "ok: Orca said each field and its digits"
 click 276 260 # ＋
 said "計算記号 たす"
 echo "ok: Orca said 計算記号 たす"
 click 220 16
+said "二つ目の数の分子 空"
 two
+said "二つ目の数の分子 2"
 click 220 48
+said "二つ目の数の分母 空"
 three
 said "二つ目の数の分母 3"
 click 216 260 # 計算
@@ -102,7 +111,8 @@ echo "ok: Orca said 一つ目の数の整数部分 7 after the key 7"
 
 # An error box speaks for itself; the window announces nothing while it is open.
 click 216 260 # 計算 with the fractions missing
-said "分母または分子が入力されていません。"
+# Orca reads the box as a whole, or, when the focus event comes first, its focused button.
+said "分母または分子が入力されていません。" "OK プッシュボタン"
 box_from=$heard
 key Return
 said "計算 プッシュボタン"
