@@ -14,6 +14,8 @@ command -v orca >/dev/null || { echo "orca is not installed: skipped"; exit 77; 
 
 home=$(mktemp -d)
 export HOME=$home XDG_CONFIG_HOME=$home/.config XDG_DATA_HOME=$home/.local/share
+# Orca's own words (「プッシュボタン」, 「通知」) are Japanese where the locale is generated, English
+# elsewhere; the window's messages are Japanese either way.
 export LANG=ja_JP.UTF-8 GTK_A11Y=atspi
 # No sound card: speech-dispatcher speaks with espeak-ng into libao's null device.
 echo "default_driver=null" >"$home/.libao"
@@ -112,13 +114,13 @@ echo "ok: Orca said 一つ目の数の整数部分 7 after the key 7"
 # An error box speaks for itself; the window announces nothing while it is open.
 click 216 260 # 計算 with the fractions missing
 # Orca reads the box as a whole, or, when the focus event comes first, its focused button.
-said "分母または分子が入力されていません。" "OK プッシュボタン"
+said "分母または分子が入力されていません。" "OK プッシュボタン" "OK push button"
 box_from=$heard
 key Return
-said "計算 プッシュボタン"
+said "計算 プッシュボタン" "計算 push button"
 while_open=$(utterances | tail -n +$((box_from + 1)))
 # Orca says 「通知」 (notification) before each of the window's announcements.
-! grep -q "^通知" <<<"$while_open" ||
+! grep -qE "^(通知|notification) " <<<"$while_open" ||
     fail "announced while the box was open: $while_open"
 key 8
 said "一つ目の数の整数部分 78"
