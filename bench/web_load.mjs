@@ -1,6 +1,7 @@
-// Load time of the web page in headless Chromium: from navigation start to the first contentful
-// paint, and to the window built by the program, on a first visit (nothing cached) and on a
-// return visit (served by the service worker). Prints medians over the rounds.
+// Load time of the web page in headless Chromium, from navigation start: the page parsed, the
+// program's wasm loaded, the window built by the program, and the first contentful paint; on a
+// first visit (nothing cached) and on a return visit (served by the service worker). Prints
+// medians over the rounds.
 //   node bench/web_load.mjs SITE_DIR [ROUNDS]   (after ./build.sh web and npm ci in tests/web)
 import path from 'node:path';
 import {serve, launch} from '../tests/web/lib/browser.mjs';
@@ -15,8 +16,10 @@ async function visit(page) {
   await page.waitForFunction(() => performance.getEntriesByName('quorvel-window-built').length > 0 &&
                              performance.getEntriesByName('first-contentful-paint').length > 0);
   return page.evaluate(() => ({
-    paint: performance.getEntriesByName('first-contentful-paint')[0].startTime,
+    parsed: performance.getEntriesByType('navigation')[0].domContentLoadedEventEnd,
+    wasm: performance.getEntriesByType('resource').find((r) => r.name.endsWith('.wasm')).responseEnd,
     built: performance.getEntriesByName('quorvel-window-built')[0].startTime,
+    paint: performance.getEntriesByName('first-contentful-paint')[0].startTime,
   }));
 }
 
@@ -33,7 +36,9 @@ for (let i = 0; i < rounds; i++) {
 }
 await browser.close();
 await site.stop();
+const ms = (runs, key) => `${median(runs.map((r) => r[key])).toFixed(1)} ms`;
 for (const [name, runs] of [['first visit', first], ['return visit', again]]) {
-  console.log(`${name}: first contentful paint ${median(runs.map((r) => r.paint)).toFixed(1)} ms, ` +
-              `window built ${median(runs.map((r) => r.built)).toFixed(1)} ms (median of ${rounds})`);
+  console.log(`${name} (medians of ${rounds}): page parsed ${ms(runs, 'parsed')}, ` +
+              `wasm loaded ${ms(runs, 'wasm')}, window built ${ms(runs, 'built')}, ` +
+              `first contentful paint ${ms(runs, 'paint')}`);
 }
