@@ -20,6 +20,14 @@ std::string labelName(int number) {
 
 } // namespace
 
+void WindowState::takeVariables(const FormVariables& vars) {
+    TN = vars.TN;
+    KN = vars.KN;
+    L = vars.L;
+    G = vars.G;
+    IMK = vars.IMK;
+}
+
 void Transcript::print(const std::string& json) {
     sink_(json);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/form1.h"
 #include "app/toolkit.h"
 
 #include <array>
@@ -23,6 +24,9 @@ struct WindowState {
     std::int32_t G = 0;
     std::string IMK;
     std::string focus; // name of the control with the keyboard focus, "" for none
+
+    // TN, KN, L, G and IMK as the window holds them.
+    void takeVariables(const FormVariables& vars);
 };
 
 // The runner's output: one JSON object per line, flushed at once, so a test reading it while the

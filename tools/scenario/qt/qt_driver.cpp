@@ -113,14 +113,9 @@ WindowState QtDriver::state() {
         state.fieldColours.at(static_cast<std::size_t>(n - 7)) =
             toColour(window_.label(static_cast<LabelId>(n))->palette().color(QPalette::Window));
     }
-    const FormVariables& vars = window_.form().vars();
     state.line3Visible = window_.line(LineId::Line3)->isVisibleTo(&window_);
     state.option6Selected = window_.optionSelected(OptionId::Option6);
-    state.TN = vars.TN;
-    state.KN = vars.KN;
-    state.L = vars.L;
-    state.G = vars.G;
-    state.IMK = vars.IMK;
+    state.takeVariables(window_.form().vars());
     const QWidget* focus = QApplication::focusWidget();
     state.focus = focus != nullptr ? focus->objectName().toStdString() : std::string();
     return state;

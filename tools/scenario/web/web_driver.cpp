@@ -82,14 +82,9 @@ WindowState WebDriver::state() {
     for (int n = 7; n <= 12; ++n) {
         state.fieldColours.at(static_cast<std::size_t>(n - 7)) = qv_read_back(labelName(n).c_str());
     }
-    const FormVariables& vars = window_.form().vars();
     state.line3Visible = qv_read_line_visible("Line3") != 0;
     state.option6Selected = window_.optionSelected(OptionId::Option6);
-    state.TN = vars.TN;
-    state.KN = vars.KN;
-    state.L = vars.L;
-    state.G = vars.G;
-    state.IMK = vars.IMK;
+    state.takeVariables(window_.form().vars());
     std::array<char, 32> focus{};
     qv_read_focus(focus.data(), static_cast<int>(focus.size()));
     state.focus = focus.data();

@@ -158,15 +158,10 @@ WindowState Win32Driver::state() {
         state.fieldColours.at(static_cast<std::size_t>(n - 7)) =
             window_.backColour(static_cast<LabelId>(n));
     }
-    const FormVariables& vars = window_.form().vars();
     state.line3Visible = window_.lineVisible(LineId::Line3);
     state.option6Selected =
         SendMessageW(window_.control("Option6"), BM_GETCHECK, 0, 0) == BST_CHECKED;
-    state.TN = vars.TN;
-    state.KN = vars.KN;
-    state.L = vars.L;
-    state.G = vars.G;
-    state.IMK = vars.IMK;
+    state.takeVariables(window_.form().vars());
     state.focus = window_.nameOf(GetFocus());
     return state;
 }
