@@ -24,21 +24,12 @@ void CALLBACK onLiveRegionChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND 
     heard.push_back(narrow(text.data()));
 }
 
-BOOL CALLBACK findBox(HWND hwnd, LPARAM found) {
-    std::array<wchar_t, 16> windowClass{};
-    GetClassNameW(hwnd, windowClass.data(), static_cast<int>(windowClass.size()));
-    if (std::wstring_view(windowClass.data()) == L"#32770" && IsWindowVisible(hwnd) != FALSE) {
-        *reinterpret_cast<HWND*>(found) = hwnd;
-        return FALSE;
-    }
-    return TRUE;
-}
-
-// Runs inside a box's modal loop and answers it with OK.
+// Runs inside a box's modal loop and answers it with OK once the box is the active window.
 void CALLBACK answerBox(HWND /*hwnd*/, UINT /*message*/, UINT_PTR timer, DWORD /*time*/) {
-    HWND box = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), findBox, reinterpret_cast<LPARAM>(&box));
-    if (box != nullptr) {
+    HWND box = GetActiveWindow();
+    std::array<wchar_t, 16> windowClass{};
+    GetClassNameW(box, windowClass.data(), static_cast<int>(windowClass.size()));
+    if (std::wstring_view(windowClass.data()) == L"#32770") {
         KillTimer(nullptr, timer);
         SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
     }

@@ -40,8 +40,8 @@ void markAsLiveRegion(HWND control) {
 
 Announcer::Announcer(HWND parent, HINSTANCE instance, int id)
     : control_(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 1, 1,
-                               parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
-                               nullptr)) {
+                               parent, nullptr, instance, nullptr)) {
+    SetWindowLongPtrW(control_, GWLP_ID, id);
     markAsLiveRegion(control_);
 }
 
