@@ -224,6 +224,8 @@
     const height = windowElement.offsetHeight;
     const scale = Math.min(3, (window.innerWidth - 16) / width, (window.innerHeight - 16) / height);
     windowElement.style.transform = `scale(${scale})`;
+    // The boxes are drawn at the window's scale too.
+    document.documentElement.style.setProperty('--scale', String(scale));
     windowElement.style.left = `${Math.max(0, (window.innerWidth - width * scale) / 2)}px`;
     windowElement.style.top = `${Math.max(0, (window.innerHeight - height * scale) / 2)}px`;
   }
