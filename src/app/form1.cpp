@@ -44,8 +44,11 @@ void Form1::handleKeyDown(std::int16_t keyCode, std::int16_t shift) {
     guarded([this, keyCode, shift] { Form_KeyDown(keyCode, shift); });
 }
 
+// The key performs the operation of its button; the modifier state is never read.
 void Form1::Form_KeyDown(std::int16_t keyCode, std::int16_t /*shift*/) {
-    KeyDown(*this, keyCode);
+    if (const auto button = ButtonOfKey(keyCode)) {
+        runEvent(*button);
+    }
 }
 
 // Which handler each event runs: the one place where controls meet their behaviour.

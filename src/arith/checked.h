@@ -9,28 +9,27 @@
 // instead of wrapping around, and every division by zero raises DivisionByZeroError.
 namespace quorvel::checked {
 
-[[nodiscard]] inline std::int32_t add(std::int32_t a, std::int32_t b) {
-    std::int32_t r = 0;
-    if (__builtin_add_overflow(a, b, &r)) {
+// A wider exact value brought back into 32 bits with a range test.
+[[nodiscard]] inline std::int32_t narrow(std::int64_t value) {
+    if (value < std::numeric_limits<std::int32_t>::min() ||
+        value > std::numeric_limits<std::int32_t>::max()) {
         throw OverflowError();
     }
-    return r;
+    return static_cast<std::int32_t>(value);
+}
+
+// Two 32-bit values never leave the 64-bit range when added, subtracted or multiplied, so the
+// exact result is formed there and then range-tested.
+[[nodiscard]] inline std::int32_t add(std::int32_t a, std::int32_t b) {
+    return narrow(std::int64_t{a} + std::int64_t{b});
 }
 
 [[nodiscard]] inline std::int32_t sub(std::int32_t a, std::int32_t b) {
-    std::int32_t r = 0;
-    if (__builtin_sub_overflow(a, b, &r)) {
-        throw OverflowError();
-    }
-    return r;
+    return narrow(std::int64_t{a} - std::int64_t{b});
 }
 
 [[nodiscard]] inline std::int32_t mul(std::int32_t a, std::int32_t b) {
-    std::int32_t r = 0;
-    if (__builtin_mul_overflow(a, b, &r)) {
-        throw OverflowError();
-    }
-    return r;
+    return narrow(std::int64_t{a} * std::int64_t{b});
 }
 
 [[nodiscard]] inline std::int32_t neg(std::int32_t a) {
@@ -63,13 +62,14 @@ namespace quorvel::checked {
     return a % b;
 }
 
-// A wider exact value brought back into 32 bits with a range test.
-[[nodiscard]] inline std::int32_t narrow(std::int64_t value) {
-    if (value < std::numeric_limits<std::int32_t>::min() ||
-        value > std::numeric_limits<std::int32_t>::max()) {
+// Non-negative 64-bit values multiplied and added with a range test, for numbers read from the
+// result fields, which may exceed 32 bits.
+[[nodiscard]] inline std::int64_t mulAdd64(std::int64_t a, std::int64_t b, std::int64_t c) {
+    constexpr std::int64_t kMax = std::numeric_limits<std::int64_t>::max();
+    if (a < 0 || b < 0 || c < 0 || (b != 0 && a > kMax / b) || a * b > kMax - c) {
         throw OverflowError();
     }
-    return static_cast<std::int32_t>(value);
+    return a * b + c;
 }
 
 } // namespace quorvel::checked

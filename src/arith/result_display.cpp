@@ -10,12 +10,13 @@ namespace quorvel {
 namespace {
 
 // The numerator and denominator on display are plain decimal numbers that the rewrites read
-// without a 32-bit limit: the improper numerator of -2147483648/3 is 2147483648.
-__extension__ using Wide = __int128;
+// beyond the 32-bit range: the improper numerator of -2147483648/3 is 2147483648. 64 bits hold
+// every such number exactly.
+using Wide = std::int64_t;
 
 Wide plainNumber(std::string_view digits) {
     // Nothing the program writes comes near this length; longer texts cannot be read exactly.
-    constexpr std::size_t kMaxDigits = 20;
+    constexpr std::size_t kMaxDigits = 18;
     if (digits.size() > kMaxDigits) {
         throw OverflowError();
     }
@@ -95,7 +96,7 @@ void ToImproper(Form1& form) {
     if (shown.denominator == 0 || shown.whole == 0) {
         return;
     }
-    ui.setCaption(LabelId::Label2, decimal(shown.denominator * shown.whole + shown.numerator));
+    ui.setCaption(LabelId::Label2, decimal(checked::mulAdd64(shown.denominator, shown.whole, shown.numerator)));
     ui.setCaption(LabelId::Label6, "");
 }
 

@@ -1,47 +1,55 @@
 #include "entry/keyboard.h"
 
-#include "entry/digit_entry.h"
-#include "entry/erase.h"
-#include "entry/operator_choice.h"
+#include <algorithm>
+#include <array>
 
 namespace quorvel {
+namespace {
 
-void KeyDown(Form1& form, std::int16_t keyCode) {
-    const std::int16_t k = keyCode;
-    std::int16_t d = 0;
-    if (k == Vk0 || k == VkNumpad0) {
-        AppendDigit(form, 0);
-    } else if (k > Vk0 && k <= Vk9) {
-        d = static_cast<std::int16_t>(k - Vk0);
-    } else if (k > VkNumpad0 && k <= VkNumpad9) {
-        d = static_cast<std::int16_t>(k - VkNumpad0);
-    }
-    if (d >= 1 && d <= 9) {
-        AppendDigit(form, d);
-    }
+using enum Event;
 
-    switch (k) {
-    case VkSubtract:
-        ChooseOperator(form, OperatorSubtract);
-        break;
-    case VkDivide:
-        ChooseOperator(form, OperatorDivide);
-        break;
-    case VkMultiply:
-        ChooseOperator(form, OperatorMultiply);
-        break;
-    case VkAdd:
-        ChooseOperator(form, OperatorAdd);
-        break;
-    case VkKeypadEqual:
-        form.AKS();
-        break;
-    case VkDelete:
-        EraseActiveField(form);
-        break;
-    default:
-        break;
-    }
+// clang-format off
+constexpr std::array kKeys{
+//  key                          same as the button
+    KeyRow{Vk0,                  Command4_Click},  // 0 ... 9 of the main keyboard
+    KeyRow{Vk0 + 1,              Command5_Click},
+    KeyRow{Vk0 + 2,              Command6_Click},
+    KeyRow{Vk0 + 3,              Command7_Click},
+    KeyRow{Vk0 + 4,              Command8_Click},
+    KeyRow{Vk0 + 5,              Command9_Click},
+    KeyRow{Vk0 + 6,              Command10_Click},
+    KeyRow{Vk0 + 7,              Command11_Click},
+    KeyRow{Vk0 + 8,              Command12_Click},
+    KeyRow{Vk9,                  Command13_Click},
+    KeyRow{VkNumpad0,            Command4_Click},  // keypad 0 ... 9
+    KeyRow{VkNumpad0 + 1,        Command5_Click},
+    KeyRow{VkNumpad0 + 2,        Command6_Click},
+    KeyRow{VkNumpad0 + 3,        Command7_Click},
+    KeyRow{VkNumpad0 + 4,        Command8_Click},
+    KeyRow{VkNumpad0 + 5,        Command9_Click},
+    KeyRow{VkNumpad0 + 6,        Command10_Click},
+    KeyRow{VkNumpad0 + 7,        Command11_Click},
+    KeyRow{VkNumpad0 + 8,        Command12_Click},
+    KeyRow{VkNumpad9,            Command13_Click},
+    KeyRow{VkMultiply,           Command16_Click}, // keypad *  ×
+    KeyRow{VkAdd,                Command14_Click}, // keypad +  ＋
+    KeyRow{VkSubtract,           Command15_Click}, // keypad -  －
+    KeyRow{VkDivide,             Command17_Click}, // keypad /  ÷
+    KeyRow{VkKeypadEqual,        Command1_Click},  // keypad =  計算
+    KeyRow{VkDelete,             Command22_Click}, // Delete    一つ消す
+};
+// clang-format on
+
+} // namespace
+
+std::span<const KeyRow> keyTable() {
+    return kKeys;
+}
+
+std::optional<Event> ButtonOfKey(std::int16_t keyCode) {
+    const auto row = std::find_if(kKeys.begin(), kKeys.end(),
+                                  [keyCode](const KeyRow& r) { return r.key == keyCode; });
+    return row != kKeys.end() ? std::optional<Event>(row->sameAs) : std::nullopt;
 }
 
 } // namespace quorvel

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstdlib>
+#include <iostream>
 #include <random>
 
 namespace quorvel {
@@ -15,10 +17,20 @@ long eventCount() {
     return configured != nullptr ? std::atol(configured) : 1'000'000;
 }
 
+// QUORVEL_RANDOM_SEED replays a walk; otherwise each run walks a new one. The seed is printed
+// either way, so a failing walk can be replayed.
+std::uint64_t walkSeed() {
+    if (const char* configured = std::getenv("QUORVEL_RANDOM_SEED")) {
+        return std::strtoull(configured, nullptr, 10);
+    }
+    std::mt19937_64 fresh(std::random_device{}());
+    return fresh();
+}
+
 TEST(RandomInput, EveryEventKeepsTheWindowConsistent) {
-    std::mt19937_64 random(std::random_device{}());
-    const auto seed = random();
-    random.seed(seed);
+    const std::uint64_t seed = walkSeed();
+    std::mt19937_64 random(seed);
+    std::cout << "random walk seed " << seed << " (replay: QUORVEL_RANDOM_SEED=" << seed << ")\n";
     RecordProperty("seed", std::to_string(seed));
     testing::EventDriver driver;
     const long events = eventCount();

@@ -1,5 +1,7 @@
 #include "ui/controls/control_tables.h"
 
+#include "ui/session/event_table.h"
+
 #include <array>
 
 namespace quorvel::ui {
@@ -16,19 +18,19 @@ constexpr FontChoice kOperator{17.25, false};
 
 // clang-format off
 constexpr std::array kLabels{
-//  label             name       caption  Left  Top  Width Height font          back    text       align   click   description
-    LabelRow{LabelId::Label9,  "Label9",  "", {240,  360, 495, 255}, kField,       kWhite, kNone,     Right,  Event::Label9_Click, "一つ目の数の整数部分"},
-    LabelRow{LabelId::Label8,  "Label8",  "", {960,  120, 615, 255}, kField,       kWhite, kNone,     Left,   Event::Label8_Click, "一つ目の数の分子"},
-    LabelRow{LabelId::Label7,  "Label7",  "", {960,  600, 615, 255}, kField,       kWhite, kDarkGrey, Centre, Event::Label7_Click, "一つ目の数の分母"},
-    LabelRow{LabelId::Label3,  "Label3",  "", {1800, 285, 495, 495}, {20.25},      kNone,  kNone,     Left,   std::nullopt, "計算記号"},
-    LabelRow{LabelId::Label12, "Label12", "", {2280, 360, 495, 255}, kField,       kWhite, kNone,     Right,  Event::Label12_Click, "二つ目の数の整数部分"},
-    LabelRow{LabelId::Label11, "Label11", "", {3000, 120, 615, 255}, kField,       kWhite, kNone,     Left,   Event::Label11_Click, "二つ目の数の分子"},
-    LabelRow{LabelId::Label10, "Label10", "", {3000, 600, 615, 255}, kField,       kWhite, kNone,     Centre, Event::Label10_Click, "二つ目の数の分母"},
-    LabelRow{LabelId::Label4,  "Label4",  "=",{3840, 240, 255, 495}, {24},         kNone,  kNone,     Left,   std::nullopt, "等号"},
-    LabelRow{LabelId::Label5,  "Label5",  "", {4200, 240, 255, 375}, {21.75},      kNone,  kNone,     Left,   std::nullopt, "答えの符号"},
-    LabelRow{LabelId::Label6,  "Label6",  "", {4560, 360, 615, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの整数部分"},
-    LabelRow{LabelId::Label2,  "Label2",  "", {5400, 120, 735, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの分子"},
-    LabelRow{LabelId::Label1,  "Label1",  "", {5400, 600, 735, 255}, kField,       kNone,  kNone,     Left,   std::nullopt, "答えの分母"},
+//  label             name       caption  Left  Top  Width Height font          back    text       align   description
+    LabelRow{LabelId::Label9,  "Label9",  "", {240,  360, 495, 255}, kField,       kWhite, kNone,     Right, "一つ目の数の整数部分"},
+    LabelRow{LabelId::Label8,  "Label8",  "", {960,  120, 615, 255}, kField,       kWhite, kNone,     Left, "一つ目の数の分子"},
+    LabelRow{LabelId::Label7,  "Label7",  "", {960,  600, 615, 255}, kField,       kWhite, kDarkGrey, Centre, "一つ目の数の分母"},
+    LabelRow{LabelId::Label3,  "Label3",  "", {1800, 285, 495, 495}, {20.25},      kNone,  kNone,     Left, "計算記号"},
+    LabelRow{LabelId::Label12, "Label12", "", {2280, 360, 495, 255}, kField,       kWhite, kNone,     Right, "二つ目の数の整数部分"},
+    LabelRow{LabelId::Label11, "Label11", "", {3000, 120, 615, 255}, kField,       kWhite, kNone,     Left, "二つ目の数の分子"},
+    LabelRow{LabelId::Label10, "Label10", "", {3000, 600, 615, 255}, kField,       kWhite, kNone,     Centre, "二つ目の数の分母"},
+    LabelRow{LabelId::Label4,  "Label4",  "=",{3840, 240, 255, 495}, {24},         kNone,  kNone,     Left, "等号"},
+    LabelRow{LabelId::Label5,  "Label5",  "", {4200, 240, 255, 375}, {21.75},      kNone,  kNone,     Left, "答えの符号"},
+    LabelRow{LabelId::Label6,  "Label6",  "", {4560, 360, 615, 255}, kField,       kNone,  kNone,     Left, "答えの整数部分"},
+    LabelRow{LabelId::Label2,  "Label2",  "", {5400, 120, 735, 255}, kField,       kNone,  kNone,     Left, "答えの分子"},
+    LabelRow{LabelId::Label1,  "Label1",  "", {5400, 600, 735, 255}, kField,       kNone,  kNone,     Left, "答えの分母"},
 };
 
 constexpr std::array kLines{
@@ -39,43 +41,43 @@ constexpr std::array kLines{
 };
 
 constexpr std::array kButtons{
-//  name                caption       Left  Top   Width Height  font       click
-    ButtonRow{"Command18", "整数",     {2040, 1200, 615,  615}, kDefault,  Event::Command18_Click, "入力中の数の整数部分へ移る"},
-    ButtonRow{"Command19", "分母",     {2640, 1200, 615,  615}, kDefault,  Event::Command19_Click, "入力中の数の分母へ移る"},
-    ButtonRow{"Command20", "分子",     {3240, 1200, 615,  615}, kDefault,  Event::Command20_Click, "入力中の数の分子へ移る"},
-    ButtonRow{"Command21", "戻る",     {3840, 1200, 615,  615}, kDefault,  Event::Command21_Click, "一つ目の数の整数部分へ戻る"},
-    ButtonRow{"Command24", "-/+",      {4440, 1200, 735,  615}, {18},      Event::Command24_Click, "入力中の欄の正負を切り替える"},
-    ButtonRow{"Command11", "7",        {2040, 1800, 615,  615}, kDigit,    Event::Command11_Click, "数字の7を入力する"},
-    ButtonRow{"Command12", "8",        {2640, 1800, 615,  615}, kDigit,    Event::Command12_Click, "数字の8を入力する"},
-    ButtonRow{"Command13", "9",        {3240, 1800, 615,  615}, kDigit,    Event::Command13_Click, "数字の9を入力する"},
-    ButtonRow{"Command17", "÷",        {3840, 1800, 615,  615}, kOperator, Event::Command17_Click, "割り算を選ぶ"},
-    ButtonRow{"Command8",  "4",        {2040, 2400, 615,  615}, kDigit,    Event::Command8_Click, "数字の4を入力する"},
-    ButtonRow{"Command9",  "5",        {2640, 2400, 615,  615}, kDigit,    Event::Command9_Click, "数字の5を入力する"},
-    ButtonRow{"Command10", "6",        {3240, 2400, 615,  615}, kDigit,    Event::Command10_Click, "数字の6を入力する"},
-    ButtonRow{"Command16", "×",        {3840, 2400, 615,  615}, kOperator, Event::Command16_Click, "掛け算を選ぶ"},
-    ButtonRow{"Command5",  "1",        {2040, 3000, 615,  615}, kDigit,    Event::Command5_Click, "数字の1を入力する"},
-    ButtonRow{"Command6",  "2",        {2640, 3000, 615,  615}, kDigit,    Event::Command6_Click, "数字の2を入力する"},
-    ButtonRow{"Command7",  "3",        {3240, 3000, 615,  615}, kDigit,    Event::Command7_Click, "数字の3を入力する"},
-    ButtonRow{"Command15", "－",       {3840, 3000, 615,  615}, kOperator, Event::Command15_Click, "引き算を選ぶ"},
-    ButtonRow{"Command4",  "0",        {2040, 3600, 615,  615}, kDigit,    Event::Command4_Click, "数字の0を入力する"},
-    ButtonRow{"Command1",  "計算",     {2640, 3600, 1215, 615}, kDigit,    Event::Command1_Click, "計算して答えを表示する"},
-    ButtonRow{"Command14", "＋",       {3840, 3600, 615,  615}, kOperator, Event::Command14_Click, "足し算を選ぶ"},
-    ButtonRow{"Command22", "一つ消す", {4800, 2880, 1575, 615}, kDigit,    Event::Command22_Click, "入力中の欄を消す"},
-    ButtonRow{"Command2",  "全て消す", {4800, 3480, 1575, 615}, kDigit,    Event::Command2_Click, "全ての欄と答えを消す"},
-    ButtonRow{"Command3",  "終了",     {240,  3480, 1215, 615}, kDefault,  Event::Command3_Click, "電卓を終了する"},
+//  name                caption       Left  Top   Width Height  font       description
+    ButtonRow{"Command18", "整数",     {2040, 1200, 615,  615}, kDefault, "入力中の数の整数部分へ移る"},
+    ButtonRow{"Command19", "分母",     {2640, 1200, 615,  615}, kDefault, "入力中の数の分母へ移る"},
+    ButtonRow{"Command20", "分子",     {3240, 1200, 615,  615}, kDefault, "入力中の数の分子へ移る"},
+    ButtonRow{"Command21", "戻る",     {3840, 1200, 615,  615}, kDefault, "一つ目の数の整数部分へ戻る"},
+    ButtonRow{"Command24", "-/+",      {4440, 1200, 735,  615}, {18}, "入力中の欄の正負を切り替える"},
+    ButtonRow{"Command11", "7",        {2040, 1800, 615,  615}, kDigit, "数字の7を入力する"},
+    ButtonRow{"Command12", "8",        {2640, 1800, 615,  615}, kDigit, "数字の8を入力する"},
+    ButtonRow{"Command13", "9",        {3240, 1800, 615,  615}, kDigit, "数字の9を入力する"},
+    ButtonRow{"Command17", "÷",        {3840, 1800, 615,  615}, kOperator, "割り算を選ぶ"},
+    ButtonRow{"Command8",  "4",        {2040, 2400, 615,  615}, kDigit, "数字の4を入力する"},
+    ButtonRow{"Command9",  "5",        {2640, 2400, 615,  615}, kDigit, "数字の5を入力する"},
+    ButtonRow{"Command10", "6",        {3240, 2400, 615,  615}, kDigit, "数字の6を入力する"},
+    ButtonRow{"Command16", "×",        {3840, 2400, 615,  615}, kOperator, "掛け算を選ぶ"},
+    ButtonRow{"Command5",  "1",        {2040, 3000, 615,  615}, kDigit, "数字の1を入力する"},
+    ButtonRow{"Command6",  "2",        {2640, 3000, 615,  615}, kDigit, "数字の2を入力する"},
+    ButtonRow{"Command7",  "3",        {3240, 3000, 615,  615}, kDigit, "数字の3を入力する"},
+    ButtonRow{"Command15", "－",       {3840, 3000, 615,  615}, kOperator, "引き算を選ぶ"},
+    ButtonRow{"Command4",  "0",        {2040, 3600, 615,  615}, kDigit, "数字の0を入力する"},
+    ButtonRow{"Command1",  "計算",     {2640, 3600, 1215, 615}, kDigit, "計算して答えを表示する"},
+    ButtonRow{"Command14", "＋",       {3840, 3600, 615,  615}, kOperator, "足し算を選ぶ"},
+    ButtonRow{"Command22", "一つ消す", {4800, 2880, 1575, 615}, kDigit, "入力中の欄を消す"},
+    ButtonRow{"Command2",  "全て消す", {4800, 3480, 1575, 615}, kDigit, "全ての欄と答えを消す"},
+    ButtonRow{"Command3",  "終了",     {240,  3480, 1215, 615}, kDefault, "電卓を終了する"},
 };
 
 constexpr FrameRow kFrame{"Frame2", "答えの表示方法", {120, 1200, 1575, 1815}, "答えの表示方法を選ぶ"};
 
 constexpr std::array kOptions{
-//  option                name       caption   Left Top   Width Height  selected click
-    OptionRow{OptionId::Option5, "Option5", "帯分数", {240, 480,  1095, 375}, true,  Event::Option5_Click, "答えを帯分数で表示する"},
-    OptionRow{OptionId::Option6, "Option6", "仮分数", {240, 1080, 1095, 300}, false, Event::Option6_Click, "答えを仮分数で表示する"},
+//  option                name       caption   Left Top   Width Height  selected description
+    OptionRow{OptionId::Option5, "Option5", "帯分数", {240, 480,  1095, 375}, true, "答えを帯分数で表示する"},
+    OptionRow{OptionId::Option6, "Option6", "仮分数", {240, 1080, 1095, 300}, false, "答えを仮分数で表示する"},
 };
 
 constexpr std::array kMenu{
-    MenuCommandRow{"FileExit", "終了",           Event::FileExit_Click},
-    MenuCommandRow{"FileBer",  "バージョン情報", Event::FileBer_Click},
+    MenuCommandRow{"FileExit", "終了"},
+    MenuCommandRow{"FileBer", "バージョン情報"},
 };
 
 constexpr std::array<std::string_view, 38> kTabOrder{
@@ -88,10 +90,45 @@ constexpr std::array<std::string_view, 38> kTabOrder{
 };
 // clang-format on
 
+// Every button, option and menu command has its event: a control added to the tables without one
+// stops the build instead of doing nothing, or failing, at run time.
+template <typename Rows> constexpr bool everyRowHasAnEvent(const Rows& rows) {
+    for (const auto& row : rows) {
+        if (!session::eventOfControl(row.name)) {
+            return false;
+        }
+    }
+    return true;
+}
+static_assert(everyRowHasAnEvent(kButtons), "a button without a row in the event table");
+static_assert(everyRowHasAnEvent(kOptions), "an option without a row in the event table");
+static_assert(everyRowHasAnEvent(kMenu), "a menu command without a row in the event table");
+
+// The row of each label, by its number: every label has exactly one.
+constexpr std::array<std::size_t, 13> kLabelRowIndex = [] {
+    std::array<std::size_t, 13> index{};
+    index.fill(kLabels.size());
+    for (std::size_t i = 0; i < kLabels.size(); ++i) {
+        index.at(static_cast<std::size_t>(kLabels.at(i).id)) = i;
+    }
+    return index;
+}();
+static_assert([] {
+    for (std::size_t n = 1; n < kLabelRowIndex.size(); ++n) {
+        if (kLabelRowIndex.at(n) >= kLabels.size()) {
+            return false;
+        }
+    }
+    return kLabels.size() == kLabelRowIndex.size() - 1;
+}(), "every label Label1 ... Label12 needs exactly one row");
+
 } // namespace
 
 std::span<const LabelRow> labelTable() {
     return kLabels;
+}
+const LabelRow& labelRow(LabelId id) {
+    return kLabels.at(kLabelRowIndex.at(static_cast<std::size_t>(id)));
 }
 std::span<const LineRow> lineTable() {
     return kLines;

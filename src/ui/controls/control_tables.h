@@ -1,6 +1,5 @@
 #pragma once
 
-#include "app/events.h"
 #include "app/toolkit.h"
 
 #include <optional>
@@ -40,7 +39,6 @@ struct LabelRow {
     std::optional<Colour> back;
     std::optional<Colour> text;
     Alignment alignment;
-    std::optional<Event> click;
     std::string_view description; // what it is, for assistive technology
 };
 
@@ -58,7 +56,6 @@ struct ButtonRow {
     std::string_view caption;
     Rect rect;
     FontChoice font;
-    Event click;
     std::string_view description;
 };
 
@@ -76,17 +73,16 @@ struct OptionRow {
     std::string_view caption;
     Rect rect;
     bool selected;
-    Event click;
     std::string_view description;
 };
 
 struct MenuCommandRow {
     std::string_view name;
     std::string_view caption;
-    Event click;
 };
 
 std::span<const LabelRow> labelTable();
+const LabelRow& labelRow(LabelId id);
 std::span<const LineRow> lineTable();
 std::span<const ButtonRow> buttonTable();
 const FrameRow& displayModeFrame();

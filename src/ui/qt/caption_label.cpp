@@ -1,5 +1,7 @@
 #include "ui/qt/caption_label.h"
 
+#include "ui/qt/qt_text.h"
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -8,21 +10,50 @@ namespace {
 
 constexpr double kPointsPerInch = 72.0;
 
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+QColor toQColor(Colour c) {
+    return {static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8U) & 0xFFU),
+            static_cast<int>((c >> 16U) & 0xFFU)};
+}
+
+Qt::Alignment toQtAlignment(Alignment alignment) {
+    switch (alignment) {
+    case Alignment::Right:
+        return Qt::AlignRight | Qt::AlignTop;
+    case Alignment::Centre:
+        return Qt::AlignHCenter | Qt::AlignTop;
+    case Alignment::Left:
+        break;
+    }
+    return Qt::AlignLeft | Qt::AlignTop;
 }
 
 } // namespace
 
-CaptionLabel::CaptionLabel(const QString& caption, Alignment alignment, QWidget* parent)
-    : QLabel(caption, parent)
-    , alignment_(alignment) {
+CaptionLabel::CaptionLabel(const LabelRow& row, QWidget* parent)
+    : QLabel(toQString(row.caption), parent) {
+    setObjectName(toQString(row.name));
     setTextFormat(Qt::PlainText);
+    setAlignment(toQtAlignment(row.alignment));
+    if (row.text) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::WindowText, toQColor(*row.text));
+        setPalette(colours);
+    }
 }
 
-void CaptionLabel::setCaption(const QString& caption) {
-    setText(caption);
-    refit();
+void CaptionLabel::show(const session::LabelLook& look) {
+    setText(toQString(look.caption));
+    layout_ = look.layout;
+    if (look.back) {
+        QPalette colours = palette();
+        colours.setColor(QPalette::Window, toQColor(*look.back));
+        setPalette(colours);
+        setAutoFillBackground(true);
+    }
+    setToolTip(toQString(look.tooltip));
+    setAccessibleName(toQString(look.accessibleName));
+    setAccessibleDescription(toQString(look.accessibleDescription));
+    update();
 }
 
 QFont CaptionLabel::fontAtPixelSize(double pixelSize) const {
@@ -32,29 +63,12 @@ QFont CaptionLabel::fontAtPixelSize(double pixelSize) const {
     return sized;
 }
 
-void CaptionLabel::refit() {
-    const double dpi = logicalDpiY();
-    CaptionBox box;
-    box.width = width();
-    box.height = height();
-    box.alignment = alignment_;
-    box.designPixelSize = font().pointSizeF() * dpi / kPointsPerInch;
-    box.floorPixelSize = legibleFloorPixels(dpi);
-    const auto measure = [this](std::string_view text, double pixelSize) {
-        const QFontMetricsF metrics(fontAtPixelSize(pixelSize), this);
-        const QString qtext = toQString(text);
-        const QRectF ink = metrics.tightBoundingRect(qtext);
-        return TextExtent{metrics.horizontalAdvance(qtext),
-                          ink.left(),
-                          ink.top(),
-                          ink.right(),
-                          ink.bottom(),
-                          metrics.ascent()};
-    };
-    layout_ = fitCaption(text().toStdString(), box, measure);
-    const bool reduced = layout_.shortened || layout_.pixelSize < box.designPixelSize;
-    setToolTip(reduced ? text() : QString());
-    update();
+TextExtent CaptionLabel::measure(std::string_view text, double pixelSize) const {
+    const QFontMetricsF metrics(fontAtPixelSize(pixelSize), this);
+    const QString qtext = toQString(text);
+    const QRectF ink = metrics.tightBoundingRect(qtext);
+    return {metrics.horizontalAdvance(qtext), ink.left(), ink.top(), ink.right(), ink.bottom(),
+            metrics.ascent()};
 }
 
 void CaptionLabel::paintEvent(QPaintEvent* event) {
@@ -66,18 +80,6 @@ void CaptionLabel::paintEvent(QPaintEvent* event) {
     painter.setFont(fontAtPixelSize(layout_.pixelSize));
     painter.setPen(palette().color(foregroundRole()));
     painter.drawText(QPointF(layout_.x, layout_.baseline), toQString(layout_.text));
-}
-
-void CaptionLabel::changeEvent(QEvent* event) {
-    QLabel::changeEvent(event);
-    if (event->type() == QEvent::FontChange) {
-        refit();
-    }
-}
-
-void CaptionLabel::resizeEvent(QResizeEvent* event) {
-    QLabel::resizeEvent(event);
-    refit();
 }
 
 } // namespace quorvel::ui

@@ -1,8 +1,9 @@
 #include "ui/qt/main_window.h"
 
-#include "entry/entry_field.h"
 #include "ui/controls/control_tables.h"
+#include "ui/controls/geometry.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
 
 #include "quorvel.xpm"
@@ -11,7 +12,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLayout>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -22,33 +22,12 @@
 namespace quorvel::ui {
 namespace {
 
-constexpr int px(int twips) {
-    return twips / kTwipsPerPixel;
-}
+// Qt scales whole windows for high-density screens itself: the layout is in 96-dpi pixels.
+constexpr int kLayoutDpi = 96;
 
-QRect pixelRect(const Rect& r) {
-    return {px(r.left), px(r.top), px(r.width), px(r.height)};
-}
-
-QColor toQColor(Colour c) {
-    return {static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8U) & 0xFFU),
-            static_cast<int>((c >> 16U) & 0xFFU)};
-}
-
-QString toQString(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-Qt::Alignment toQtAlignment(Alignment alignment) {
-    switch (alignment) {
-    case Alignment::Right:
-        return Qt::AlignRight | Qt::AlignTop;
-    case Alignment::Centre:
-        return Qt::AlignHCenter | Qt::AlignTop;
-    case Alignment::Left:
-        break;
-    }
-    return Qt::AlignLeft | Qt::AlignTop;
+QRect toQRect(const Rect& r) {
+    const PixelRect p = pixelRect(r, kLayoutDpi);
+    return {p.left, p.top, p.width, p.height};
 }
 
 void applyFont(QWidget* widget, const FontChoice& font) {
@@ -67,15 +46,6 @@ void followSelectionWithTabStop(QRadioButton* option) {
     QObject::connect(option, &QRadioButton::toggled, option, update);
 }
 
-QString descriptionOf(LabelId id) {
-    for (const LabelRow& row : labelTable()) {
-        if (row.id == id) {
-            return toQString(row.description);
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 MainWindow::MainWindow()
@@ -87,49 +57,33 @@ MainWindow::MainWindow()
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(quorvel_icon))));
     setFont(japaneseFont(9, false));
 
-    auto* client = new QWidget(this);
-    client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(px(kClientWidthTwips), px(kClientHeightTwips));
-    setCentralWidget(client);
+    client_ = new QWidget(this);
+    client_->setObjectName(QStringLiteral("client"));
+    client_->setFixedSize(pixelsOf(kClientWidthTwips, kLayoutDpi),
+                          pixelsOf(kClientHeightTwips, kLayoutDpi));
+    setCentralWidget(client_);
 
-    createLines(client);
-    createLabels(client);
-    createButtons(client);
-    createDisplayModeGroup(client);
+    createLines(client_);
+    createLabels(client_);
+    createButtons(client_);
+    createDisplayModeGroup(client_);
     createMenu();
     applyTabOrder();
     // The window keeps the size its client area and menu bar need.
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
-    announcer_ = makeAnnouncer(client);
+    announcer_ = makeAnnouncer(client_);
     installKeyPreview();
-    form_.handle(Event::Form_Load);
-    findChild<QPushButton*>(QStringLiteral("Command2"))->setFocus();
+    session_.start();
 }
 
 void MainWindow::createLabels(QWidget* client) {
     for (const LabelRow& row : labelTable()) {
-        auto* label = new ClickableLabel(toQString(row.caption), row.alignment, client);
-        label->setObjectName(toQString(row.name));
-        label->setGeometry(pixelRect(row.rect));
-        label->setAlignment(toQtAlignment(row.alignment));
+        auto* label = new ClickableLabel(row, client);
+        label->setGeometry(toQRect(row.rect));
         applyFont(label, row.font);
-        QPalette palette = label->palette();
-        if (row.back) {
-            palette.setColor(QPalette::Window, toQColor(*row.back));
-            label->setAutoFillBackground(true);
-        }
-        if (row.text) {
-            palette.setColor(QPalette::WindowText, toQColor(*row.text));
-        }
-        label->setPalette(palette);
-        // The accessible name stays the caption, so a screen reader reads the value; the
-        // description says what the label is.
-        label->setAccessibleDescription(toQString(row.description));
-        if (row.click) {
-            connect(label, &ClickableLabel::clicked, this,
-                    [this, event = *row.click] { handleUserEvent(event); });
-        }
+        connect(label, &ClickableLabel::clicked, this,
+                [this, name = row.name] { session_.activate(name); });
         labels_.at(static_cast<std::size_t>(row.id)) = label;
     }
 }
@@ -138,7 +92,8 @@ void MainWindow::createLines(QWidget* client) {
     for (const LineRow& row : lineTable()) {
         auto* bar = new FractionBar(client);
         bar->setObjectName(toQString(row.name));
-        bar->setGeometry(px(row.x1), px(row.y1), px(row.x2 - row.x1) + 1, px(row.y2 - row.y1) + 1);
+        const PixelRect r = barRect(row, kLayoutDpi);
+        bar->setGeometry(r.left, r.top, r.width, r.height);
         lines_.at(static_cast<std::size_t>(row.id)) = bar;
     }
 }
@@ -147,13 +102,13 @@ void MainWindow::createButtons(QWidget* client) {
     for (const ButtonRow& row : buttonTable()) {
         auto* button = new QPushButton(toQString(row.caption), client);
         button->setObjectName(toQString(row.name));
-        button->setGeometry(pixelRect(row.rect));
+        button->setGeometry(toQRect(row.rect));
         // No button answers Enter as a default button would.
         button->setAutoDefault(false);
         button->setAccessibleDescription(toQString(row.description));
         applyFont(button, row.font);
         connect(button, &QPushButton::clicked, this,
-                [this, event = row.click] { handleUserEvent(event); });
+                [this, name = row.name] { session_.activate(name); });
     }
 }
 
@@ -161,21 +116,21 @@ void MainWindow::createDisplayModeGroup(QWidget* client) {
     const FrameRow& frameRow = displayModeFrame();
     auto* frame = new QGroupBox(toQString(frameRow.caption), client);
     frame->setObjectName(toQString(frameRow.name));
-    frame->setGeometry(pixelRect(frameRow.rect));
+    frame->setGeometry(toQRect(frameRow.rect));
     frame->setAccessibleDescription(toQString(frameRow.description));
     for (const OptionRow& row : optionTable()) {
         auto* option = new GroupOption(toQString(row.caption), frame);
         option->setObjectName(toQString(row.name));
-        option->setGeometry(pixelRect(row.rect));
+        option->setGeometry(toQRect(row.rect));
         option->setChecked(row.selected);
         option->setAccessibleDescription(toQString(row.description));
         followSelectionWithTabStop(option);
         // Whenever the user chooses the option: by a click, by the arrow keys, or through the
         // toggle action that assistive technology offers (which toggles without a click). A click
         // on the option already chosen would rewrite nothing, so it need not run the handler.
-        connect(option, &QRadioButton::toggled, this, [this, event = row.click](bool chosen) {
+        connect(option, &QRadioButton::toggled, this, [this, name = row.name](bool chosen) {
             if (chosen) {
-                handleUserEvent(event);
+                session_.activate(name);
             }
         });
         options_.at(row.id == OptionId::Option5 ? 0 : 1) = option;
@@ -187,16 +142,15 @@ void MainWindow::createMenu() {
         QAction* action = menuBar()->addAction(toQString(row.caption));
         action->setObjectName(toQString(row.name));
         connect(action, &QAction::triggered, this,
-                [this, event = row.click] { handleUserEvent(event); });
+                [this, name = row.name] { session_.activate(name); });
     }
 }
 
 void MainWindow::applyTabOrder() {
     QWidget* previous = nullptr;
     for (const std::string_view name : tabOrder()) {
-        auto* widget = findChild<QWidget*>(toQString(name));
-        if (widget == nullptr || qobject_cast<QLabel*>(widget) != nullptr ||
-            qobject_cast<QGroupBox*>(widget) != nullptr) {
+        auto* widget = client_->findChild<QWidget*>(toQString(name));
+        if (widget == nullptr || widget->focusPolicy() == Qt::NoFocus) {
             continue;
         }
         if (previous != nullptr) {
@@ -214,24 +168,15 @@ QWidget* MainWindow::line(LineId id) const {
     return lines_.at(static_cast<std::size_t>(id));
 }
 
-std::string MainWindow::caption(LabelId id) const {
-    return label(id)->text().toStdString();
+session::LabelDisplay MainWindow::labelDisplay() const {
+    return {kLayoutDpi, static_cast<double>(logicalDpiY()),
+            [this](LabelId id, std::string_view text, double pixelSize) {
+                return label(id)->measure(text, pixelSize);
+            }};
 }
 
-void MainWindow::setCaption(LabelId id, std::string_view text) {
-    label(id)->setCaption(toQString(text));
-}
-
-void MainWindow::setBackColour(LabelId id, Colour colour) {
-    CaptionLabel* target = label(id);
-    QPalette palette = target->palette();
-    palette.setColor(QPalette::Window, toQColor(colour));
-    target->setPalette(palette);
-    target->setAutoFillBackground(true);
-    // The active field is shown by its colour alone; assistive technology hears it instead.
-    const QString description = descriptionOf(id);
-    target->setAccessibleDescription(
-        colour == ActiveFieldColor ? description + QStringLiteral("（入力中）") : description);
+void MainWindow::showLabel(LabelId id, const session::LabelLook& look) {
+    label(id)->show(look);
 }
 
 void MainWindow::setLineVisible(LineId id, bool visible) {
@@ -252,32 +197,34 @@ void MainWindow::messageBox(std::string_view text, std::string_view title, Messa
     box.setTextFormat(Qt::PlainText);
     // A box is a window of its own and inherits nothing: give it the window's Japanese face.
     box.setFont(font());
-    ++boxesShown_;
     emit messageBoxAboutToShow(&box, programText);
     box.exec();
-    // Give the keyboard back to the calculator even where no window manager does so, so typing
-    // goes on into the field that was active, with the focus where it was.
+    // Give the keyboard back to the calculator even where no window manager does so.
     activateWindow();
-}
-
-void MainWindow::handleUserEvent(Event event) {
-    const int boxesBefore = boxesShown_;
-    form_.handle(event);
-    narrate(narrationAfter(event), boxesBefore);
-}
-
-void MainWindow::narrate(Narration narration, int boxesBefore) {
-    if (boxesShown_ != boxesBefore || !isVisible()) {
-        return;
-    }
-    const std::string text = narrationText(narration, form_);
-    if (!text.empty()) {
-        announcer_->announce(toQString(text));
-    }
 }
 
 void MainWindow::unload() {
     close();
+}
+
+void MainWindow::announce(std::string_view text) {
+    if (isVisible()) {
+        announcer_->announce(toQString(text));
+    }
+}
+
+std::string MainWindow::focusedControl() const {
+    const QWidget* focus = QApplication::focusWidget();
+    if (focus == nullptr || !client_->isAncestorOf(focus)) {
+        return {};
+    }
+    return focus->objectName().toStdString();
+}
+
+void MainWindow::focusControl(std::string_view name) {
+    if (auto* control = client_->findChild<QWidget*>(toQString(name))) {
+        control->setFocus(Qt::OtherFocusReason);
+    }
 }
 
 void MainWindow::runtimeErrorRaised(RuntimeErrorKind kind) {
@@ -297,14 +244,10 @@ void MainWindow::installKeyPreview() {
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == windowHandle()) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
-        const int vk = windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_);
-        int shift = 0;
-        shift |= key.modifiers().testFlag(Qt::ShiftModifier) ? 1 : 0;
-        shift |= key.modifiers().testFlag(Qt::ControlModifier) ? 2 : 0;
-        shift |= key.modifiers().testFlag(Qt::AltModifier) ? 4 : 0;
-        const int boxesBefore = boxesShown_;
-        form_.handleKeyDown(static_cast<std::int16_t>(vk), static_cast<std::int16_t>(shift));
-        narrate(narrationAfterKey(vk), boxesBefore);
+        const Qt::KeyboardModifiers held = key.modifiers();
+        session_.keyDown(static_cast<VirtualKey>(windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_)),
+                         {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
+                          held.testFlag(Qt::AltModifier)});
     }
     // The key is never consumed: the focused control still receives it.
     return QMainWindow::eventFilter(watched, event);
@@ -312,6 +255,7 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing is never refused: the program ends with the window, nothing is asked or saved.
+    session_.close();
     event->accept();
     emit unloaded();
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "entry/virtual_keys.h"
+
 #include <QKeyEvent>
+
+#include <optional>
 #include <QString>
 
 namespace quorvel::ui {
@@ -24,9 +28,17 @@ struct KeyFacts {
 
 [[nodiscard]] KeyFacts keyFactsOf(const QKeyEvent& event);
 
-// The Windows virtual-key code the same physical key gives, or 0 for a key the calculator has
-// no use for. Main-row digits are told by their position, not by the character Shift or the
+// The Windows virtual-key code the same physical key gives, or 0 for a key Windows has no code
+// for. Main-row digits are told by their position, not by the character Shift or the
 // layout puts on them; keypad keys are told apart from the same characters on the main keyboard.
 [[nodiscard]] int windowsVirtualKey(const KeyFacts& key, NativeKeyCodes native);
+
+struct QtKey {
+    int key = 0;
+    Qt::KeyboardModifiers modifiers;
+};
+
+// The key Qt reports for a virtual-key code, NumLock on: what a test presses for it.
+[[nodiscard]] std::optional<QtKey> qtKeyOf(int virtualKey);
 
 } // namespace quorvel::ui

@@ -1,10 +1,17 @@
 #include "ui/qt/widgets.h"
 
+#include "ui/session/event_table.h"
+
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
 namespace quorvel::ui {
+
+ClickableLabel::ClickableLabel(const LabelRow& row, QWidget* parent)
+    : CaptionLabel(row, parent) {
+    setAttribute(Qt::WA_TransparentForMouseEvents, !session::eventOfControl(row.name));
+}
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     event->setAccepted(event->button() == Qt::LeftButton);

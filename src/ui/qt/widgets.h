@@ -7,11 +7,12 @@
 
 namespace quorvel::ui {
 
-// A label that reports a click: a left button pressed and released over it.
+// A label that reports a click, a left button pressed and released over it, when it has a
+// handler; the others let clicks through to what lies beneath.
 class ClickableLabel : public CaptionLabel {
     Q_OBJECT
 public:
-    using CaptionLabel::CaptionLabel;
+    ClickableLabel(const LabelRow& row, QWidget* parent);
 
 signals:
     void clicked();

@@ -1,5 +1,8 @@
 #include "script.h"
 
+#include "entry/virtual_keys.h"
+#include "ui/controls/control_tables.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdlib>
@@ -9,30 +12,17 @@
 namespace quorvel::scenario {
 namespace {
 
-// The number after a control kind, written as the window writes it (no sign, no leading zero);
-// 0 when the name is not the kind followed by such a number.
-int numberAfter(std::string_view name, std::string_view kind) {
-    if (!name.starts_with(kind) || name.size() == kind.size() || name.size() > kind.size() + 2 ||
-        name[kind.size()] == '0') {
-        return 0;
-    }
-    int number = 0;
-    for (const char c : name.substr(kind.size())) {
-        if (c < '0' || c > '9') {
-            return 0;
-        }
-        number = number * 10 + (c - '0');
-    }
-    return number;
+// Any control of the window, whether or not it has a handler: a click on one without a handler
+// is a thing a user can do too.
+bool isControl(std::string_view name) {
+    const auto names = ui::tabOrder();
+    return std::find(names.begin(), names.end(), name) != names.end();
 }
 
-// Command1 ... Command24 without 23, Label1 ... Label12, Option5, Option6 and Frame2.
-bool isClickable(const std::string& name) {
-    const int command = numberAfter(name, "Command");
-    const int label = numberAfter(name, "Label");
-    const int option = numberAfter(name, "Option");
-    return (command >= 1 && command <= 24 && command != 23) || (label >= 1 && label <= 12) ||
-           option == 5 || option == 6 || name == "Frame2";
+bool isMenuCommand(std::string_view name) {
+    const auto menu = ui::menuTable();
+    return std::any_of(menu.begin(), menu.end(),
+                       [name](const ui::MenuCommandRow& row) { return row.name == name; });
 }
 
 std::string trimmed(const std::string& line) {
@@ -96,10 +86,13 @@ bool readMilliseconds(const std::string& argument, ScenarioLine& out) {
 } // namespace
 
 bool isScenarioKey(int vk) {
-    constexpr std::array kSingles{8,  9,   13,  27,  32,  33,  34,  35,  36,  37,  38,  39,  40, 45,
-                                  46, 106, 107, 109, 110, 111, 146, 186, 187, 188, 189, 190, 191};
-    if ((vk >= 48 && vk <= 57) || (vk >= 65 && vk <= 90) || (vk >= 96 && vk <= 105) ||
-        (vk >= 112 && vk <= 123)) {
+    constexpr std::array kSingles{
+        VkBackspace, VkTab,      VkEnter,    VkAlt,      VkEscape,   VkSpace,    VkPageUp,
+        VkPageDown,  VkEnd,      VkHome,     VkLeft,     VkUp,       VkRight,    VkDown,
+        VkInsert,    VkDelete,   VkMultiply, VkAdd,      VkSubtract, VkDecimal,  VkDivide,
+        VkKeypadEqual, VkSemicolon, VkEqual, VkComma,    VkMinus,    VkPeriod,   VkSlash};
+    if ((vk >= Vk0 && vk <= Vk9) || (vk >= VkA && vk <= VkZ) ||
+        (vk >= VkNumpad0 && vk <= VkNumpad9) || (vk >= VkF1 && vk <= VkF12)) {
         return true;
     }
     return std::find(kSingles.begin(), kSingles.end(), vk) != kSingles.end();
@@ -123,11 +116,11 @@ ScenarioLine readScenarioLine(const std::string& rawLine) {
     if (command == "click") {
         out.kind = ScenarioLine::Kind::Click;
         out.name = argument;
-        understood = isClickable(argument);
+        understood = isControl(argument);
     } else if (command == "menu") {
         out.kind = ScenarioLine::Kind::Menu;
         out.name = argument;
-        understood = argument == "FileExit" || argument == "FileBer";
+        understood = isMenuCommand(argument);
     } else if (command == "key") {
         out.kind = ScenarioLine::Kind::Key;
         understood = readKey(argument, out);

@@ -9,7 +9,7 @@ namespace quorvel::scenario {
 struct ScenarioLine {
     enum class Kind { Blank, Click, Menu, Key, Close, Dump, Sleep, Bad };
     Kind kind = Kind::Blank;
-    std::string name; // Click: a control name; Menu: FileExit or FileBer
+    std::string name; // Click: a control name; Menu: a menu command
     int virtualKey = 0;
     bool shift = false;
     bool ctrl = false;
@@ -21,7 +21,7 @@ struct ScenarioLine {
 ScenarioLine readScenarioLine(const std::string& line);
 
 // The Windows virtual-key codes a scenario can press: digits, letters, function keys, the keypad,
-// the editing and navigation keys and the main-row punctuation.
+// Alt, the editing and navigation keys and the main-row punctuation.
 bool isScenarioKey(int vk);
 
 } // namespace quorvel::scenario

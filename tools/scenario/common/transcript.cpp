@@ -53,7 +53,31 @@ void Transcript::state(const WindowState& state) {
     json += R"(, "G": )" + std::to_string(state.G);
     json += R"(, "IMK": )" + jsonString(state.IMK);
     json += R"(, "focus": )" + jsonString(state.focus);
-    json += "}}";
+    json += R"(, "shown": {)";
+    for (int n = 1; n <= 12; ++n) {
+        json += (n > 1 ? ", " : "") + jsonString(labelName(n)) + ": " +
+                jsonString(state.labels.at(static_cast<std::size_t>(n - 1)).shown);
+    }
+    // Only the labels that have a tooltip: most have none.
+    json += R"(}, "tooltips": {)";
+    bool first = true;
+    for (int n = 1; n <= 12; ++n) {
+        const std::string& tooltip = state.labels.at(static_cast<std::size_t>(n - 1)).tooltip;
+        if (!tooltip.empty()) {
+            json += (first ? "" : ", ") + jsonString(labelName(n)) + ": " + jsonString(tooltip);
+            first = false;
+        }
+    }
+    json += R"(}, "names": {)";
+    for (int n = 1; n <= 12; ++n) {
+        json += (n > 1 ? ", " : "") + jsonString(labelName(n)) + ": " +
+                jsonString(state.labels.at(static_cast<std::size_t>(n - 1)).name);
+    }
+    json += R"(}, "announced": [)";
+    for (std::size_t i = 0; i < state.announced.size(); ++i) {
+        json += (i > 0 ? ", " : "") + jsonString(state.announced.at(i));
+    }
+    json += "]}}";
     print(json);
 }
 

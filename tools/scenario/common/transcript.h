@@ -9,8 +9,16 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace quorvel::scenario {
+
+// What the user perceives of one label, read back from the real control.
+struct PerceivedLabel {
+    std::string shown;   // the text as drawn, with its "…" when shortened
+    std::string tooltip; // "" for none
+    std::string name;    // the accessible name a screen reader reads
+};
 
 // What a dump shows of the window: every binding reads the same things from its real controls.
 struct WindowState {
@@ -24,6 +32,8 @@ struct WindowState {
     std::int32_t G = 0;
     std::string IMK;
     std::string focus; // name of the control with the keyboard focus, "" for none
+    std::array<PerceivedLabel, 12> labels; // Label1 ... Label12
+    std::vector<std::string> announced;   // said to assistive technology since the last dump
 
     // TN, KN, L, G and IMK as the window holds them.
     void takeVariables(const FormVariables& vars);

@@ -1,11 +1,10 @@
 #include "qt_driver.h"
 
-#include "key_events.h"
-
 #include "app/form1.h"
 #include "ui/qt/main_window.h"
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
@@ -16,6 +15,8 @@
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTimer>
+
+#include <utility>
 
 namespace quorvel::scenario {
 namespace {
@@ -44,6 +45,23 @@ Colour toColour(const QColor& colour) {
            (static_cast<Colour>(colour.blue()) << 16U);
 }
 
+// The colour the widget paints at a point, rendered as it would be on screen.
+QColor paintedAt(QWidget* widget, QPoint point) {
+    return widget->grab(QRect(point, QSize(1, 1))).toImage().pixelColor(0, 0);
+}
+
+std::string accessibleName(QWidget* widget) {
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible != nullptr ? accessible->text(QAccessible::Name).toStdString()
+                                 : std::string();
+}
+
+// What the label draws: its own text when laid out as designed, else the fitted text.
+std::string shownText(const ui::CaptionLabel& label) {
+    const ui::CaptionLayout& layout = label.captionLayout();
+    return layout.asDesigned ? label.text().toStdString() : layout.text;
+}
+
 } // namespace
 
 QtDriver::QtDriver(ui::MainWindow& window, Transcript& transcript)
@@ -53,6 +71,18 @@ QtDriver::QtDriver(ui::MainWindow& window, Transcript& transcript)
     connect(&window_, &ui::MainWindow::runtimeErrorReported, this,
             [this](RuntimeErrorKind kind) { transcript_.runtimeError(kind); });
     connect(&window_, &ui::MainWindow::unloaded, this, [this] { transcript_.ended(); });
+    // A screen reader hears the notification object each time it is shown: listen there.
+    announcement_ = window_.findChild<QWidget*>(QStringLiteral("announcement"));
+    if (announcement_ != nullptr) {
+        announcement_->installEventFilter(this);
+    }
+}
+
+bool QtDriver::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == announcement_ && event->type() == QEvent::Show) {
+        announced_.push_back(accessibleName(announcement_));
+    }
+    return QObject::eventFilter(watched, event);
 }
 
 void QtDriver::click(const std::string& name) {
@@ -76,7 +106,7 @@ void QtDriver::chooseMenuCommand(const std::string& name) {
 }
 
 void QtDriver::pressKey(int virtualKey, bool shift, bool ctrl, bool alt) {
-    const auto press = qtKeyForVirtualKey(virtualKey);
+    const auto press = ui::qtKeyOf(virtualKey);
     if (!press) {
         return;
     }
@@ -86,7 +116,7 @@ void QtDriver::pressKey(int virtualKey, bool shift, bool ctrl, bool alt) {
     modifiers.setFlag(Qt::AltModifier, alt);
     // Through the window system interface, so the key reaches the focused widget the way a
     // platform key event does.
-    QTest::keyClick(window_.windowHandle(), press->key, modifiers);
+    QTest::keyClick(window_.windowHandle(), static_cast<Qt::Key>(press->key), modifiers);
 }
 
 void QtDriver::close() {
@@ -110,10 +140,22 @@ WindowState QtDriver::state() {
             window_.label(static_cast<LabelId>(n))->text().toStdString();
     }
     for (int n = 7; n <= 12; ++n) {
+        // The bottom-left pixel: the field's background, below the baseline of its digits.
+        ui::CaptionLabel* field = window_.label(static_cast<LabelId>(n));
         state.fieldColours.at(static_cast<std::size_t>(n - 7)) =
-            toColour(window_.label(static_cast<LabelId>(n))->palette().color(QPalette::Window));
+            toColour(paintedAt(field, QPoint(0, field->height() - 1)));
     }
-    state.line3Visible = window_.line(LineId::Line3)->isVisibleTo(&window_);
+    for (int n = 1; n <= 12; ++n) {
+        ui::CaptionLabel* label = window_.label(static_cast<LabelId>(n));
+        state.labels.at(static_cast<std::size_t>(n - 1)) = {
+            shownText(*label), label->toolTip().toStdString(), accessibleName(label)};
+    }
+    state.announced = std::exchange(announced_, {});
+    // The bar is drawn when the window paints the bar's colour there, not its background.
+    QWidget* bar = window_.line(LineId::Line3);
+    QWidget* client = window_.centralWidget();
+    state.line3Visible = paintedAt(client, bar->geometry().topLeft()) !=
+                         client->palette().color(QPalette::Window);
     state.option6Selected = window_.optionSelected(OptionId::Option6);
     state.takeVariables(window_.form().vars());
     const QWidget* focus = QApplication::focusWidget();

@@ -4,6 +4,9 @@
 
 #include <QObject>
 
+#include <string>
+#include <vector>
+
 class QMessageBox;
 
 namespace quorvel::ui {
@@ -27,11 +30,16 @@ public:
     void wait(int milliseconds) override;
     void settle() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     void answerMessageBox(QMessageBox* box, const QString& text);
 
     ui::MainWindow& window_;
     Transcript& transcript_;
+    QWidget* announcement_ = nullptr;
+    std::vector<std::string> announced_; // heard since the last dump
 };
 
 } // namespace quorvel::scenario

@@ -1,0 +1,103 @@
+#include "ui/session/narration.h"
+
+#include "entry/entry_field.h"
+#include "entry/keyboard.h"
+#include "entry/operator_choice.h"
+#include "ui/controls/control_tables.h"
+
+#include <array>
+
+namespace quorvel::session {
+namespace {
+
+// The word for each operator, by operator code 1 ... 4.
+constexpr std::array<std::string_view, 4> kOperatorWords{"たす", "ひく", "かける", "わる"};
+
+std::string_view operatorWord(int code) {
+    return kOperatorWords.at(static_cast<std::size_t>(code - OperatorAdd));
+}
+
+std::string spokenNumber(std::string_view text) {
+    if (text.empty()) {
+        return "空";
+    }
+    if (text.front() != '-') {
+        return std::string(text);
+    }
+    return text.size() == 1 ? "マイナス" : "マイナス " + std::string(text.substr(1));
+}
+
+std::string activeField(Form1& form) {
+    const auto label = EntryFieldLabel(form.vars().TN);
+    if (!label) {
+        return {};
+    }
+    return std::string(ui::labelRow(*label).description) + " " +
+           spokenNumber(form.toolkit().caption(*label));
+}
+
+// 「計算記号 たす、二つ目の数の整数部分 空」: choosing an operator also moves the typing on.
+std::string chosenOperator(Form1& form) {
+    const int kn = form.vars().KN;
+    if (kn < OperatorAdd || kn > OperatorDivide) {
+        return {};
+    }
+    const std::string spoken =
+        "計算記号 " + std::string(operatorWord(kn));
+    const std::string field = activeField(form);
+    return field.empty() ? spoken : spoken + "、" + field;
+}
+
+// 「答え 3と12分の11」, 「答え マイナス 12分の47」, 「答え 5」.
+std::string result(Form1& form) {
+    const Toolkit& window = form.toolkit();
+    const std::string whole = window.caption(LabelId::Label6);
+    const std::string numerator = window.caption(LabelId::Label2);
+    const std::string denominator = window.caption(LabelId::Label1);
+    if (whole.empty() && numerator.empty()) {
+        return {};
+    }
+    std::string spoken = "答え ";
+    if (window.caption(LabelId::Label5) == "-") {
+        spoken += "マイナス ";
+    }
+    spoken += whole;
+    if (!numerator.empty()) {
+        spoken += (whole.empty() ? "" : "と") + denominator + "分の" + numerator;
+    }
+    return spoken;
+}
+
+} // namespace
+
+Narration narrationAfterKey(int virtualKey) {
+    const auto button = ButtonOfKey(static_cast<std::int16_t>(virtualKey));
+    return button ? narrationAfter(*button) : Narration::None;
+}
+
+std::string narrationText(Narration narration, Form1& form) {
+    switch (narration) {
+    case Narration::ActiveField:
+        return activeField(form);
+    case Narration::Operator:
+        return chosenOperator(form);
+    case Narration::Result:
+        return result(form);
+    case Narration::None:
+        break;
+    }
+    return {};
+}
+
+std::string spokenCaption(LabelId label, std::string_view caption) {
+    if (label == LabelId::Label3) {
+        for (std::int16_t code = OperatorAdd; code <= OperatorDivide; ++code) {
+            if (OperatorSymbol(code) == caption) {
+                return std::string(operatorWord(code));
+            }
+        }
+    }
+    return spokenNumber(caption);
+}
+
+} // namespace quorvel::session

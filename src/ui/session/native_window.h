@@ -1,0 +1,43 @@
+#pragma once
+
+#include "app/toolkit.h"
+#include "ui/session/label_look.h"
+
+#include <string>
+#include <string_view>
+
+// What the session asks of a binding: the window's own operations on its real controls, and
+// "show this label like this". Everything the user perceives is decided by the session; the
+// binding draws it and reports what the user did.
+namespace quorvel::session {
+
+class NativeWindow {
+public:
+    NativeWindow() = default;
+    NativeWindow(const NativeWindow&) = delete;
+    NativeWindow& operator=(const NativeWindow&) = delete;
+    NativeWindow(NativeWindow&&) = delete;
+    NativeWindow& operator=(NativeWindow&&) = delete;
+    virtual ~NativeWindow() = default;
+
+    // The display the labels are laid out on.
+    [[nodiscard]] virtual LabelDisplay labelDisplay() const = 0;
+    // Draws the label as told: its text as laid out, back colour, tooltip and accessible texts.
+    virtual void showLabel(LabelId label, const LabelLook& look) = 0;
+    virtual void setLineVisible(LineId line, bool visible) = 0;
+    [[nodiscard]] virtual bool optionSelected(OptionId option) const = 0;
+    // Modal: returns once the user has closed the box. Lines are separated by "\r" alone.
+    virtual void messageBox(std::string_view text, std::string_view title, MessageIcon icon) = 0;
+    // Closes the window; the program ends once the running handler returns.
+    virtual void unload() = 0;
+    // Says a short message to assistive technology at once.
+    virtual void announce(std::string_view text) = 0;
+    // The control with the keyboard focus by its name, "" when it is none of the window's
+    // controls (the menu bar, another window).
+    [[nodiscard]] virtual std::string focusedControl() const = 0;
+    virtual void focusControl(std::string_view name) = 0;
+    // Told before a run-time error is presented, so observers can tell it from other boxes.
+    virtual void runtimeErrorRaised(RuntimeErrorKind /*kind*/) {}
+};
+
+} // namespace quorvel::session

@@ -1,0 +1,154 @@
+#include "ui/session/session.h"
+
+#include "ui/controls/control_tables.h"
+#include "ui/session/narration.h"
+
+namespace quorvel::session {
+namespace {
+
+// Where the focus is when the window opens: the first control in the tab order.
+constexpr std::string_view kFirstFocus = "Command2";
+
+std::size_t indexOf(LabelId label) {
+    return static_cast<std::size_t>(label) - 1;
+}
+
+} // namespace
+
+Session::Session(NativeWindow& window)
+    : window_(window) {
+    for (const ui::LabelRow& row : ui::labelTable()) {
+        LabelState& label = state(row.id);
+        label.caption = std::string(row.caption);
+        label.back = row.back;
+    }
+}
+
+void Session::start() {
+    relayout();
+    form_.handle(Event::Form_Load);
+    window_.focusControl(kFirstFocus);
+    lastFocus_ = std::string(kFirstFocus);
+}
+
+void Session::relayout() {
+    for (const ui::LabelRow& row : ui::labelTable()) {
+        show(row.id);
+    }
+}
+
+const LabelLook& Session::look(LabelId label) const {
+    return state(label).look;
+}
+
+Session::LabelState& Session::state(LabelId label) {
+    return labels_.at(indexOf(label));
+}
+
+const Session::LabelState& Session::state(LabelId label) const {
+    return labels_.at(indexOf(label));
+}
+
+void Session::show(LabelId label) {
+    LabelState& s = state(label);
+    s.look = lookOf(label, s.caption, s.back, window_.labelDisplay());
+    window_.showLabel(label, s.look);
+}
+
+// The focus a box gives back: the control the user was on. Opened from the menu bar by the
+// keyboard, the box would otherwise hand the focus back to the menu bar, where nothing can be
+// used and Tab starts from the beginning.
+void Session::rememberFocus() {
+    std::string focus = window_.focusedControl();
+    if (!focus.empty()) {
+        lastFocus_ = std::move(focus);
+    }
+}
+
+// Runs a handler through Form1's dispatch point, then tells a screen-reader user what changed,
+// unless a box has spoken for itself or the window has gone. While a box is open the window
+// takes no input.
+template <typename Handler> void Session::run(Narration narration, Handler&& handler) {
+    if (boxOpen_ || ended_) {
+        return;
+    }
+    rememberFocus();
+    const int boxesBefore = boxesShown_;
+    handler();
+    if (ended_ || boxesShown_ != boxesBefore) {
+        return;
+    }
+    const std::string text = narrationText(narration, form_);
+    if (!text.empty()) {
+        window_.announce(text);
+    }
+}
+
+void Session::activate(std::string_view control) {
+    if (const auto event = eventOfControl(control)) {
+        activate(*event);
+    }
+}
+
+void Session::activate(Event event) {
+    run(narrationAfter(event), [this, event] { form_.handle(event); });
+}
+
+void Session::keyDown(VirtualKey key, Modifiers modifiers) {
+    run(narrationAfterKey(key), [this, key, modifiers] {
+        form_.handleKeyDown(key, shiftState(modifiers));
+    });
+}
+
+void Session::close() {
+    if (!boxOpen_) {
+        unload();
+    }
+}
+
+std::string Session::caption(LabelId label) const {
+    return state(label).caption;
+}
+
+void Session::setCaption(LabelId label, std::string_view text) {
+    state(label).caption = std::string(text);
+    show(label);
+}
+
+void Session::setBackColour(LabelId label, Colour colour) {
+    state(label).back = colour;
+    show(label);
+}
+
+void Session::setLineVisible(LineId line, bool visible) {
+    window_.setLineVisible(line, visible);
+}
+
+bool Session::optionSelected(OptionId option) const {
+    return window_.optionSelected(option);
+}
+
+void Session::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
+    rememberFocus();
+    const std::string focus = lastFocus_;
+    ++boxesShown_;
+    boxOpen_ = true;
+    window_.messageBox(text, title, icon);
+    boxOpen_ = false;
+    if (!ended_ && !focus.empty()) {
+        window_.focusControl(focus);
+    }
+}
+
+void Session::unload() {
+    if (!ended_) {
+        ended_ = true;
+        window_.unload();
+    }
+}
+
+void Session::runtimeErrorRaised(RuntimeErrorKind kind) {
+    window_.runtimeErrorRaised(kind);
+}
+
+} // namespace quorvel::session

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "app/events.h"
+#include "app/form1.h"
+#include "app/toolkit.h"
+#include "entry/virtual_keys.h"
+#include "ui/session/event_table.h"
+#include "ui/session/native_window.h"
+
+#include <array>
+#include <optional>
+#include <string>
+
+// The calculator as the user meets it, the same on every platform: it owns Form1, takes the
+// user's clicks, keys and menu commands from a binding, runs each through Form1's one dispatch
+// point, and decides what the window then shows and says: how each label is drawn, its tooltip
+// and accessible name, what is announced, and where the focus goes after a box.
+namespace quorvel::session {
+
+class Session final : private Toolkit {
+public:
+    explicit Session(NativeWindow& window);
+
+    // Shows every label, runs the load step and puts the focus on 全て消す.
+    void start();
+    // A click on a control or a menu command; a control without a handler does nothing.
+    void activate(std::string_view control);
+    void activate(Event event);
+    void keyDown(VirtualKey key, Modifiers modifiers);
+    // The window's close command: it ends like 終了.
+    void close();
+    // Lays every label out again, after the display or its fonts changed.
+    void relayout();
+
+    [[nodiscard]] bool ended() const { return ended_; }
+    [[nodiscard]] bool boxOpen() const { return boxOpen_; }
+    [[nodiscard]] const Form1& form() const { return form_; }
+    [[nodiscard]] const LabelLook& look(LabelId label) const;
+
+private:
+    struct LabelState {
+        std::string caption;
+        std::optional<Colour> back;
+        LabelLook look;
+    };
+
+    // Toolkit: what Form1 does to the window.
+    [[nodiscard]] std::string caption(LabelId label) const override;
+    void setCaption(LabelId label, std::string_view text) override;
+    void setBackColour(LabelId label, Colour colour) override;
+    void setLineVisible(LineId line, bool visible) override;
+    [[nodiscard]] bool optionSelected(OptionId option) const override;
+    void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void unload() override;
+    void runtimeErrorRaised(RuntimeErrorKind kind) override;
+
+    template <typename Handler> void run(Narration narration, Handler&& handler);
+    void show(LabelId label);
+    void rememberFocus();
+    [[nodiscard]] LabelState& state(LabelId label);
+    [[nodiscard]] const LabelState& state(LabelId label) const;
+
+    NativeWindow& window_;
+    std::array<LabelState, 12> labels_; // Label1 ... Label12
+    std::string lastFocus_;             // the last of the window's controls to have the focus
+    int boxesShown_ = 0;
+    bool boxOpen_ = false;
+    bool ended_ = false;
+    Form1 form_{*this};
+};
+
+} // namespace quorvel::session
