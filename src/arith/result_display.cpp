@@ -15,17 +15,12 @@ namespace {
 using Wide = std::int64_t;
 
 Wide plainNumber(std::string_view digits) {
-    // Nothing the program writes comes near this length; longer texts cannot be read exactly.
-    constexpr std::size_t kMaxDigits = 18;
-    if (digits.size() > kMaxDigits) {
-        throw OverflowError();
-    }
     Wide value = 0;
     for (const char c : digits) {
         if (c < '0' || c > '9') {
             throw OverflowError();
         }
-        value = value * 10 + (c - '0');
+        value = checked::mulAdd64(value, 10, c - '0');
     }
     return value;
 }
@@ -96,7 +91,8 @@ void ToImproper(Form1& form) {
     if (shown.denominator == 0 || shown.whole == 0) {
         return;
     }
-    ui.setCaption(LabelId::Label2, decimal(checked::mulAdd64(shown.denominator, shown.whole, shown.numerator)));
+    ui.setCaption(LabelId::Label2,
+                  decimal(checked::mulAdd64(shown.denominator, shown.whole, shown.numerator)));
     ui.setCaption(LabelId::Label6, "");
 }
 

@@ -21,7 +21,7 @@ TEST(PageDescription, PlacesControlsInCssPixelsAtNinetySixDpi) {
              R"("points":12,"bold":true,"back":"#FFFFFF","color":null,"align":"right",)",
              R"("name":"Label7","caption":"","left":64,"top":40,"width":41,"height":17,)"
              R"("points":12,"bold":true,"back":"#FFFFFF","color":"#404040","align":"center",)",
-             R"("name":"Line3","x1":352,"y1":32,"x2":416,"y2":32)",
+             R"("name":"Line3","left":352,"top":32,"width":65,"height":1)",
              R"("name":"Command1","caption":"計算","left":176,"top":240,"width":81,"height":41,)"
              R"("points":18,"bold":false,)",
              R"("name":"Option5","caption":"帯分数","left":16,"top":32,"width":73,"height":25,)"

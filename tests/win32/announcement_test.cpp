@@ -82,7 +82,7 @@ TEST_F(Announcements, OneMessagePerClickAlongACalculation) {
     click("Command5");
     click("Command19");
     EXPECT_EQ(click("Command6"), Heard{"一つ目の数の分母 2"});
-    EXPECT_EQ(click("Command14"), Heard{"計算記号 たす"});
+    EXPECT_EQ(click("Command14"), Heard{"計算記号 たす、二つ目の数の整数部分 空"});
     click("Command20");
     click("Command6");
     click("Command19");
@@ -93,7 +93,7 @@ TEST_F(Announcements, OneMessagePerClickAlongACalculation) {
 
 TEST_F(Announcements, KeysAreAnnouncedLikeTheirButtons) {
     EXPECT_EQ(press(VK_NUMPAD7), Heard{"一つ目の数の整数部分 7"});
-    EXPECT_EQ(press(VK_SUBTRACT), Heard{"計算記号 ひく"});
+    EXPECT_EQ(press(VK_SUBTRACT), Heard{"計算記号 ひく、二つ目の数の整数部分 空"});
     EXPECT_EQ(press(VK_DELETE), Heard{"二つ目の数の整数部分 空"});
 }
 

@@ -113,14 +113,16 @@ constexpr std::array<std::size_t, 13> kLabelRowIndex = [] {
     }
     return index;
 }();
-static_assert([] {
-    for (std::size_t n = 1; n < kLabelRowIndex.size(); ++n) {
-        if (kLabelRowIndex.at(n) >= kLabels.size()) {
-            return false;
+static_assert(
+    [] {
+        for (std::size_t n = 1; n < kLabelRowIndex.size(); ++n) {
+            if (kLabelRowIndex.at(n) >= kLabels.size()) {
+                return false;
+            }
         }
-    }
-    return kLabels.size() == kLabelRowIndex.size() - 1;
-}(), "every label Label1 ... Label12 needs exactly one row");
+        return kLabels.size() == kLabelRowIndex.size() - 1;
+    }(),
+    "every label Label1 ... Label12 needs exactly one row");
 
 } // namespace
 

@@ -36,8 +36,8 @@ struct PixelRect {
 
 // An option button's rectangle in the window: the tables place it inside its frame.
 [[nodiscard]] constexpr Rect inWindow(const OptionRow& option, const FrameRow& frame) {
-    return {frame.rect.left + option.rect.left, frame.rect.top + option.rect.top,
-            option.rect.width, option.rect.height};
+    return {frame.rect.left + option.rect.left, frame.rect.top + option.rect.top, option.rect.width,
+            option.rect.height};
 }
 
 } // namespace quorvel::ui

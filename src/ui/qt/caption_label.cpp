@@ -67,7 +67,11 @@ TextExtent CaptionLabel::measure(std::string_view text, double pixelSize) const 
     const QFontMetricsF metrics(fontAtPixelSize(pixelSize), this);
     const QString qtext = toQString(text);
     const QRectF ink = metrics.tightBoundingRect(qtext);
-    return {metrics.horizontalAdvance(qtext), ink.left(), ink.top(), ink.right(), ink.bottom(),
+    return {metrics.horizontalAdvance(qtext),
+            ink.left(),
+            ink.top(),
+            ink.right(),
+            ink.bottom(),
             metrics.ascent()};
 }
 

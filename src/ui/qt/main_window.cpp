@@ -245,9 +245,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == windowHandle()) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const Qt::KeyboardModifiers held = key.modifiers();
-        session_.keyDown(static_cast<VirtualKey>(windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_)),
-                         {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
-                          held.testFlag(Qt::AltModifier)});
+        session_.keyDown(
+            static_cast<VirtualKey>(windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_)),
+            {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
+             held.testFlag(Qt::AltModifier)});
     }
     // The key is never consumed: the focused control still receives it.
     return QMainWindow::eventFilter(watched, event);

@@ -28,31 +28,52 @@ constexpr std::array<KeyPair, 6> kKeypadKeys{{
 
 // Every other key a Windows keyboard names, by what Qt calls it.
 constexpr std::array<KeyPair, 34> kOtherKeys{{
-    {Qt::Key_Backspace, VkBackspace}, {Qt::Key_Tab, VkTab},          {Qt::Key_Backtab, VkTab},
-    {Qt::Key_Clear, VkClear},         {Qt::Key_Return, VkEnter},     {Qt::Key_Enter, VkEnter},
-    {Qt::Key_Shift, VkShift},         {Qt::Key_Control, VkControl},  {Qt::Key_Alt, VkAlt},
-    {Qt::Key_Escape, VkEscape},       {Qt::Key_Space, VkSpace},      {Qt::Key_PageUp, VkPageUp},
-    {Qt::Key_PageDown, VkPageDown},   {Qt::Key_End, VkEnd},          {Qt::Key_Home, VkHome},
-    {Qt::Key_Left, VkLeft},           {Qt::Key_Up, VkUp},            {Qt::Key_Right, VkRight},
-    {Qt::Key_Down, VkDown},           {Qt::Key_Insert, VkInsert},    {Qt::Key_Delete, VkDelete},
-    {Qt::Key_NumLock, VkNumLock},     {Qt::Key_Semicolon, VkSemicolon}, {Qt::Key_Equal, VkEqual},
-    {Qt::Key_Comma, VkComma},         {Qt::Key_Minus, VkMinus},      {Qt::Key_Period, VkPeriod},
-    {Qt::Key_Slash, VkSlash},         {Qt::Key_QuoteLeft, VkBackquote},
-    {Qt::Key_BracketLeft, VkBracketLeft}, {Qt::Key_Backslash, VkBackslash},
-    {Qt::Key_BracketRight, VkBracketRight}, {Qt::Key_Apostrophe, VkQuote},
+    {Qt::Key_Backspace, VkBackspace},
+    {Qt::Key_Tab, VkTab},
+    {Qt::Key_Backtab, VkTab},
+    {Qt::Key_Clear, VkClear},
+    {Qt::Key_Return, VkEnter},
+    {Qt::Key_Enter, VkEnter},
+    {Qt::Key_Shift, VkShift},
+    {Qt::Key_Control, VkControl},
+    {Qt::Key_Alt, VkAlt},
+    {Qt::Key_Escape, VkEscape},
+    {Qt::Key_Space, VkSpace},
+    {Qt::Key_PageUp, VkPageUp},
+    {Qt::Key_PageDown, VkPageDown},
+    {Qt::Key_End, VkEnd},
+    {Qt::Key_Home, VkHome},
+    {Qt::Key_Left, VkLeft},
+    {Qt::Key_Up, VkUp},
+    {Qt::Key_Right, VkRight},
+    {Qt::Key_Down, VkDown},
+    {Qt::Key_Insert, VkInsert},
+    {Qt::Key_Delete, VkDelete},
+    {Qt::Key_NumLock, VkNumLock},
+    {Qt::Key_Semicolon, VkSemicolon},
+    {Qt::Key_Equal, VkEqual},
+    {Qt::Key_Comma, VkComma},
+    {Qt::Key_Minus, VkMinus},
+    {Qt::Key_Period, VkPeriod},
+    {Qt::Key_Slash, VkSlash},
+    {Qt::Key_QuoteLeft, VkBackquote},
+    {Qt::Key_BracketLeft, VkBracketLeft},
+    {Qt::Key_Backslash, VkBackslash},
+    {Qt::Key_BracketRight, VkBracketRight},
+    {Qt::Key_Apostrophe, VkQuote},
     {Qt::Key_yen, VkBackslash},
 }};
 
 const KeyPair* byVirtualKey(std::span<const KeyPair> pairs, int virtualKey) {
-    const auto found =
-        std::find_if(pairs.begin(), pairs.end(),
-                     [virtualKey](const KeyPair& p) { return p.virtualKey == virtualKey; });
+    const auto found = std::find_if(pairs.begin(), pairs.end(), [virtualKey](const KeyPair& p) {
+        return p.virtualKey == virtualKey;
+    });
     return found != pairs.end() ? &*found : nullptr;
 }
 
 int lookUp(std::span<const KeyPair> pairs, int qtKey) {
     const auto found = std::find_if(pairs.begin(), pairs.end(),
-                                     [qtKey](const KeyPair& p) { return p.qtKey == qtKey; });
+                                    [qtKey](const KeyPair& p) { return p.qtKey == qtKey; });
     return found != pairs.end() ? found->virtualKey : 0;
 }
 

@@ -4,8 +4,8 @@
 
 #include <QKeyEvent>
 
-#include <optional>
 #include <QString>
+#include <optional>
 
 namespace quorvel::ui {
 

@@ -43,9 +43,8 @@ LabelLook lookOf(LabelId label, std::string_view caption, std::optional<Colour> 
     // Named by what it is and what it holds, so an empty field is not a nameless control and a
     // field holding 1 does not sound like the digit key 1; the active field says so, as its
     // colour shows it.
-    look.accessibleName =
-        std::string(row.description) + " " + spokenCaption(label, caption) +
-        (back == ActiveFieldColor ? "（入力中）" : "");
+    look.accessibleName = std::string(row.description) + " " + spokenCaption(label, caption) +
+                          (back == ActiveFieldColor ? "（入力中）" : "");
     look.accessibleDescription = std::string(row.description);
     return look;
 }

@@ -21,17 +21,17 @@ struct LabelDisplay {
 };
 
 struct LabelLook {
-    std::string caption;              // the whole text, as the program wrote it
-    ui::CaptionLayout layout;         // how it is drawn: size, place, "…" when shortened
-    std::optional<Colour> back;       // none: the window's background
-    bool reduced = false;             // drawn smaller than designed, or shortened
-    std::string tooltip;              // the whole caption when it is not drawn whole as designed
-    std::string accessibleName;       // what a screen reader reads for it
+    std::string caption;        // the whole text, as the program wrote it
+    ui::CaptionLayout layout;   // how it is drawn: size, place, "…" when shortened
+    std::optional<Colour> back; // none: the window's background
+    bool reduced = false;       // drawn smaller than designed, or shortened
+    std::string tooltip;        // the whole caption when it is not drawn whole as designed
+    std::string accessibleName; // what a screen reader reads for it
     std::string accessibleDescription;
 };
 
 // The label with this caption and back colour, laid out on the display.
-[[nodiscard]] LabelLook lookOf(LabelId label, std::string_view caption,
-                               std::optional<Colour> back, const LabelDisplay& display);
+[[nodiscard]] LabelLook lookOf(LabelId label, std::string_view caption, std::optional<Colour> back,
+                               const LabelDisplay& display);
 
 } // namespace quorvel::session

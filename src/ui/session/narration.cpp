@@ -42,8 +42,7 @@ std::string chosenOperator(Form1& form) {
     if (kn < OperatorAdd || kn > OperatorDivide) {
         return {};
     }
-    const std::string spoken =
-        "計算記号 " + std::string(operatorWord(kn));
+    const std::string spoken = "計算記号 " + std::string(operatorWord(kn));
     const std::string field = activeField(form);
     return field.empty() ? spoken : spoken + "、" + field;
 }

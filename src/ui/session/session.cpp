@@ -3,6 +3,8 @@
 #include "ui/controls/control_tables.h"
 #include "ui/session/narration.h"
 
+#include <algorithm>
+
 namespace quorvel::session {
 namespace {
 
@@ -22,6 +24,30 @@ Session::Session(NativeWindow& window)
         label.caption = std::string(row.caption);
         label.back = row.back;
     }
+    for (const ui::OptionRow& row : ui::optionTable()) {
+        if (row.selected) {
+            chosenOption_ = row.name;
+        }
+    }
+}
+
+// An option that is chosen already is not chosen again by a click: nothing runs or is said, on
+// every platform (a Windows radio button reports such a click, Qt and the browser do not).
+bool Session::choosesAgain(Event event) {
+    const auto options = ui::optionTable();
+    const EventRow* row = eventRowOf(event);
+    const bool isOption = row != nullptr && std::any_of(options.begin(), options.end(),
+                                                        [row](const ui::OptionRow& option) {
+                                                            return option.name == row->control;
+                                                        });
+    if (!isOption) {
+        return false;
+    }
+    if (row->control == chosenOption_) {
+        return true;
+    }
+    chosenOption_ = row->control;
+    return false;
 }
 
 void Session::start() {
@@ -91,13 +117,15 @@ void Session::activate(std::string_view control) {
 }
 
 void Session::activate(Event event) {
+    if (boxOpen_ || ended_ || choosesAgain(event)) {
+        return;
+    }
     run(narrationAfter(event), [this, event] { form_.handle(event); });
 }
 
 void Session::keyDown(VirtualKey key, Modifiers modifiers) {
-    run(narrationAfterKey(key), [this, key, modifiers] {
-        form_.handleKeyDown(key, shiftState(modifiers));
-    });
+    run(narrationAfterKey(key),
+        [this, key, modifiers] { form_.handleKeyDown(key, shiftState(modifiers)); });
 }
 
 void Session::close() {

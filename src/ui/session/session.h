@@ -57,12 +57,14 @@ private:
     template <typename Handler> void run(Narration narration, Handler&& handler);
     void show(LabelId label);
     void rememberFocus();
+    [[nodiscard]] bool choosesAgain(Event event);
     [[nodiscard]] LabelState& state(LabelId label);
     [[nodiscard]] const LabelState& state(LabelId label) const;
 
     NativeWindow& window_;
     std::array<LabelState, 12> labels_; // Label1 ... Label12
     std::string lastFocus_;             // the last of the window's controls to have the focus
+    std::string_view chosenOption_;     // the display-mode option chosen now
     int boxesShown_ = 0;
     bool boxOpen_ = false;
     bool ended_ = false;

@@ -7,12 +7,13 @@ mergeInto(LibraryManager.library, {
   qv_remove_page: function () {
     quorvelPage.remove();
   },
-  qv_show_caption: function (name, caption, shown, pixelSize, x, baseline, asDesigned, shortened) {
-    quorvelPage.showCaption(UTF8ToString(name), UTF8ToString(caption), UTF8ToString(shown),
-                            {pixelSize, x, baseline, asDesigned: !!asDesigned, shortened: !!shortened});
-  },
-  qv_set_back: function (name, colour) {
-    quorvelPage.setBack(UTF8ToString(name), UTF8ToString(colour));
+  qv_show_label: function (name, caption, shown, pixelSize, x, baseline, asDesigned, colour,
+                          tooltip, accessibleName, description) {
+    quorvelPage.showLabel(UTF8ToString(name), {
+      caption: UTF8ToString(caption), shown: UTF8ToString(shown), pixelSize, x, baseline,
+      asDesigned: !!asDesigned, back: UTF8ToString(colour), tooltip: UTF8ToString(tooltip),
+      name: UTF8ToString(accessibleName), description: UTF8ToString(description),
+    });
   },
   qv_set_line_visible: function (name, visible) {
     quorvelPage.setLineVisible(UTF8ToString(name), !!visible);
@@ -33,16 +34,10 @@ mergeInto(LibraryManager.library, {
     const m = quorvelPage.measure(UTF8ToString(name), UTF8ToString(text), pixelSize);
     HEAPF64.set([m.advance, m.inkLeft, m.inkTop, m.inkRight, m.inkBottom, m.ascent], out >> 3);
   },
-  qv_read_caption: function (name, out, size) {
-    stringToUTF8(quorvelPage.readCaption(UTF8ToString(name)), out, size);
-  },
-  qv_read_back: function (name) {
-    return quorvelPage.readBack(UTF8ToString(name)) >>> 0;
-  },
-  qv_read_line_visible: function (name) {
-    return quorvelPage.readLineVisible(UTF8ToString(name)) ? 1 : 0;
-  },
   qv_read_focus: function (out, size) {
     stringToUTF8(quorvelPage.readFocus(), out, size);
+  },
+  qv_read: function (what, name, out, size) {
+    stringToUTF8(quorvelPage.read(UTF8ToString(what), UTF8ToString(name)), out, size);
   },
 });

@@ -1,5 +1,7 @@
 #include "ui/web/key_codes.h"
 
+#include "entry/virtual_keys.h"
+
 #include <array>
 
 namespace quorvel::ui::web {
@@ -11,50 +13,51 @@ struct NamedKey {
     std::string_view key; // what it types with NumLock on and no modifier
 };
 
-constexpr std::array<NamedKey, 43> kNamedKeys{{
-    {8, "Backspace", "Backspace"},
-    {9, "Tab", "Tab"},
-    {13, "Enter", "Enter"},
-    {13, "NumpadEnter", "Enter"},
-    {16, "ShiftLeft", "Shift"},
-    {16, "ShiftRight", "Shift"},
-    {17, "ControlLeft", "Control"},
-    {17, "ControlRight", "Control"},
-    {18, "AltLeft", "Alt"},
-    {18, "AltRight", "Alt"},
-    {27, "Escape", "Escape"},
-    {32, "Space", " "},
-    {33, "PageUp", "PageUp"},
-    {34, "PageDown", "PageDown"},
-    {35, "End", "End"},
-    {36, "Home", "Home"},
-    {37, "ArrowLeft", "ArrowLeft"},
-    {38, "ArrowUp", "ArrowUp"},
-    {39, "ArrowRight", "ArrowRight"},
-    {40, "ArrowDown", "ArrowDown"},
-    {45, "Insert", "Insert"},
-    {46, "Delete", "Delete"},
-    {106, "NumpadMultiply", "*"},
-    {107, "NumpadAdd", "+"},
-    {109, "NumpadSubtract", "-"},
-    {110, "NumpadDecimal", "."},
-    {111, "NumpadDivide", "/"},
-    {144, "NumLock", "NumLock"},
-    {146, "NumpadEqual", "="},
-    {186, "Semicolon", ";"},
-    {187, "Equal", "="},
-    {188, "Comma", ","},
-    {189, "Minus", "-"},
-    {190, "Period", "."},
-    {191, "Slash", "/"},
-    {192, "Backquote", "`"},
-    {219, "BracketLeft", "["},
-    {220, "Backslash", "\\"},
-    {220, "IntlYen", "¥"},
-    {221, "BracketRight", "]"},
-    {222, "Quote", "'"},
-    {226, "IntlBackslash", "\\"},
-    {226, "IntlRo", "\\"},
+constexpr std::array<NamedKey, 44> kNamedKeys{{
+    {VkBackspace, "Backspace", "Backspace"},
+    {VkTab, "Tab", "Tab"},
+    {VkEnter, "Enter", "Enter"},
+    {VkEnter, "NumpadEnter", "Enter"},
+    {VkShift, "ShiftLeft", "Shift"},
+    {VkShift, "ShiftRight", "Shift"},
+    {VkControl, "ControlLeft", "Control"},
+    {VkControl, "ControlRight", "Control"},
+    {VkAlt, "AltLeft", "Alt"},
+    {VkAlt, "AltRight", "Alt"},
+    {VkClear, "NumpadClear", "Clear"},
+    {VkEscape, "Escape", "Escape"},
+    {VkSpace, "Space", " "},
+    {VkPageUp, "PageUp", "PageUp"},
+    {VkPageDown, "PageDown", "PageDown"},
+    {VkEnd, "End", "End"},
+    {VkHome, "Home", "Home"},
+    {VkLeft, "ArrowLeft", "ArrowLeft"},
+    {VkUp, "ArrowUp", "ArrowUp"},
+    {VkRight, "ArrowRight", "ArrowRight"},
+    {VkDown, "ArrowDown", "ArrowDown"},
+    {VkInsert, "Insert", "Insert"},
+    {VkDelete, "Delete", "Delete"},
+    {VkMultiply, "NumpadMultiply", "*"},
+    {VkAdd, "NumpadAdd", "+"},
+    {VkSubtract, "NumpadSubtract", "-"},
+    {VkDecimal, "NumpadDecimal", "."},
+    {VkDivide, "NumpadDivide", "/"},
+    {VkNumLock, "NumLock", "NumLock"},
+    {VkKeypadEqual, "NumpadEqual", "="},
+    {VkSemicolon, "Semicolon", ";"},
+    {VkEqual, "Equal", "="},
+    {VkComma, "Comma", ","},
+    {VkMinus, "Minus", "-"},
+    {VkPeriod, "Period", "."},
+    {VkSlash, "Slash", "/"},
+    {VkBackquote, "Backquote", "`"},
+    {VkBracketLeft, "BracketLeft", "["},
+    {VkBackslash, "Backslash", "\\"},
+    {VkBackslash, "IntlYen", "¥"},
+    {VkBracketRight, "BracketRight", "]"},
+    {VkQuote, "Quote", "'"},
+    {VkOem102, "IntlBackslash", "\\"},
+    {VkOem102, "IntlRo", "\\"},
 }};
 
 constexpr std::string_view kLetters = "ABCDEFGHIJKLMNOPQRSTUVWXYZ";
@@ -92,49 +95,49 @@ int namedKey(std::string_view code) {
 
 int virtualKeyOf(std::string_view code, std::string_view key) {
     if (const int digit = numberAfter(code, "Digit"); digit >= 0 && digit <= 9) {
-        return 48 + digit;
+        return Vk0 + digit;
     }
     if (code.size() == 4 && code.starts_with("Key") &&
         kLetters.find(code[3]) != std::string_view::npos) {
-        return 65 + static_cast<int>(kLetters.find(code[3]));
+        return VkA + static_cast<int>(kLetters.find(code[3]));
     }
     if (const int function = numberAfter(code, "F"); function >= 1 && function <= 24) {
-        return 111 + function;
+        return VkF1 - 1 + function;
     }
     const int keypadDigit = numberAfter(code, "Numpad");
     if (keypadDigit >= 0 && keypadDigit <= 9) {
         if (isDigit(key)) {
-            return 96 + keypadDigit;
+            return VkNumpad0 + keypadDigit;
         }
         // NumLock off: the key types Home, ArrowUp, ... or, keypad 5, Clear.
-        return key == "Clear" ? 12 : namedKey(key);
+        return key == "Clear" ? VkClear : namedKey(key);
     }
     if (code == "NumpadDecimal" && key != "." && key != ",") {
         return namedKey(key);
     }
     if (code.empty() && isDigit(key)) {
         // Some on-screen keyboards name no physical key: a digit is a main-row digit.
-        return 48 + (key[0] - '0');
+        return Vk0 + (key[0] - '0');
     }
     return namedKey(code);
 }
 
 std::optional<BrowserKey> browserKeyOf(int virtualKey) {
-    if (virtualKey >= 48 && virtualKey <= 57) {
-        const char digit = static_cast<char>('0' + (virtualKey - 48));
+    if (virtualKey >= Vk0 && virtualKey <= Vk9) {
+        const char digit = static_cast<char>('0' + (virtualKey - Vk0));
         return BrowserKey{std::string("Digit") + digit, std::string(1, digit)};
     }
-    if (virtualKey >= 65 && virtualKey <= 90) {
-        const char letter = kLetters[static_cast<std::size_t>(virtualKey - 65)];
+    if (virtualKey >= VkA && virtualKey <= VkZ) {
+        const char letter = kLetters[static_cast<std::size_t>(virtualKey - VkA)];
         return BrowserKey{std::string("Key") + letter,
                           std::string(1, static_cast<char>(letter - 'A' + 'a'))};
     }
-    if (virtualKey >= 96 && virtualKey <= 105) {
-        const char digit = static_cast<char>('0' + (virtualKey - 96));
+    if (virtualKey >= VkNumpad0 && virtualKey <= VkNumpad9) {
+        const char digit = static_cast<char>('0' + (virtualKey - VkNumpad0));
         return BrowserKey{std::string("Numpad") + digit, std::string(1, digit)};
     }
-    if (virtualKey >= 112 && virtualKey <= 135) {
-        const std::string name = "F" + std::to_string(virtualKey - 111);
+    if (virtualKey >= VkF1 && virtualKey <= VkF24) {
+        const std::string name = "F" + std::to_string(virtualKey - VkF1 + 1);
         return BrowserKey{name, name};
     }
     for (const NamedKey& row : kNamedKeys) {

@@ -27,14 +27,15 @@ Page& page() {
 extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void qv_event(int event) {
-    page().window->handleUserEvent(static_cast<quorvel::Event>(event));
+    page().window->session().activate(static_cast<quorvel::Event>(event));
 }
 
 EMSCRIPTEN_KEEPALIVE void qv_key_down(const char* code, const char* key, int shift, int ctrl,
                                       int alt) {
     const int virtualKey = quorvel::ui::web::virtualKeyOf(code, key);
     if (virtualKey != 0) {
-        page().window->handleKeyDown(virtualKey, shift != 0, ctrl != 0, alt != 0);
+        page().window->session().keyDown(static_cast<quorvel::VirtualKey>(virtualKey),
+                                         {shift != 0, ctrl != 0, alt != 0});
     }
 }
 

@@ -5,9 +5,10 @@
 extern "C" {
 void qv_build_page(const char* description);
 void qv_remove_page();
-void qv_show_caption(const char* name, const char* caption, const char* shown, double pixelSize,
-                     double x, double baseline, int asDesigned, int shortened);
-void qv_set_back(const char* name, const char* cssColour);
+// A label as the session laid it out; an empty colour is the window's background.
+void qv_show_label(const char* name, const char* caption, const char* shown, double pixelSize,
+                   double x, double baseline, int asDesigned, const char* cssColour,
+                   const char* tooltip, const char* accessibleName, const char* description);
 void qv_set_line_visible(const char* name, int visible);
 int qv_option_selected(const char* name);
 void qv_focus(const char* name);
@@ -15,9 +16,9 @@ void qv_end_page();
 void qv_announce(const char* text);
 // Fills out with advance, ink left, top, right, bottom and ascent, in pixels.
 void qv_measure(const char* name, const char* text, double pixelSize, double* out);
-// What the page shows, read back for the scenario runner.
-void qv_read_caption(const char* name, char* out, int size);
-unsigned qv_read_back(const char* name);
-int qv_read_line_visible(const char* name);
 void qv_read_focus(char* out, int size);
+// What the page shows, read back for the scenario runner: of the control name, what is one of
+// caption, shown, tooltip, name (the label's), back (#RRGGBB as painted), visible (1 or 0);
+// "announced" gives what the live region said since the last read, one line each.
+void qv_read(const char* what, const char* name, char* out, int size);
 }

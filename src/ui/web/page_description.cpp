@@ -1,7 +1,9 @@
 #include "ui/web/page_description.h"
 
 #include "ui/controls/control_tables.h"
+#include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
+#include "ui/session/event_table.h"
 
 #include <array>
 #include <cstdio>
@@ -10,9 +12,11 @@
 namespace quorvel::ui::web {
 namespace {
 
-// Every position in the tables is a whole number of pixels at 96 dpi.
+// CSS pixels are pixels at 96 dpi.
+constexpr int kCssDpi = 96;
+
 std::string px(int twips) {
-    return std::to_string(twips / kTwipsPerPixel);
+    return std::to_string(pixelsOf(twips, kCssDpi));
 }
 
 std::string field(std::string_view key, const std::string& value) {
@@ -39,7 +43,9 @@ std::string optionalColour(const std::optional<Colour>& colour) {
     return colour ? jsonString(cssColour(*colour)) : "null";
 }
 
-std::string event(const std::optional<Event>& click) {
+// The event a click on the control runs, by its number; null for a control without a handler.
+std::string event(std::string_view control) {
+    const auto click = session::eventOfControl(control);
     return click ? std::to_string(static_cast<int>(*click)) : "null";
 }
 
@@ -69,31 +75,34 @@ std::string label(const LabelRow& row) {
            field("back", optionalColour(row.back)) + "," +
            field("color", optionalColour(row.text)) + "," +
            field("align", jsonString(alignment(row.alignment))) + "," +
-           field("click", event(row.click)) + "," +
+           field("click", event(row.name)) + "," +
            field("description", jsonString(row.description));
 }
 
 std::string line(const LineRow& row) {
-    return field("name", jsonString(row.name)) + "," + field("x1", px(row.x1)) + "," +
-           field("y1", px(row.y1)) + "," + field("x2", px(row.x2)) + "," + field("y2", px(row.y2));
+    const PixelRect bar = barRect(row, kCssDpi);
+    return field("name", jsonString(row.name)) + "," + field("left", std::to_string(bar.left)) +
+           "," + field("top", std::to_string(bar.top)) + "," +
+           field("width", std::to_string(bar.width)) + "," +
+           field("height", std::to_string(bar.height));
 }
 
 std::string button(const ButtonRow& row) {
     return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
-           "," + rect(row.rect) + "," + font(row.font) + "," + field("click", event(row.click)) +
+           "," + rect(row.rect) + "," + font(row.font) + "," + field("click", event(row.name)) +
            "," + field("description", jsonString(row.description));
 }
 
 std::string option(const OptionRow& row) {
     return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
            "," + rect(row.rect) + "," + field("selected", row.selected ? "true" : "false") + "," +
-           field("click", event(row.click)) + "," +
+           field("click", event(row.name)) + "," +
            field("description", jsonString(row.description));
 }
 
 std::string menuCommand(const MenuCommandRow& row) {
     return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
-           "," + field("click", event(row.click));
+           "," + field("click", event(row.name));
 }
 
 std::string frame(const FrameRow& row) {

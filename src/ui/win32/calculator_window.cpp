@@ -1,6 +1,8 @@
 #include "ui/win32/calculator_window.h"
 
 #include "ui/controls/control_tables.h"
+#include "ui/controls/geometry.h"
+#include "ui/session/event_table.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
@@ -8,32 +10,31 @@
 #include <commctrl.h>
 
 #include <algorithm>
-#include <string>
 
 namespace quorvel::ui::win32 {
 namespace {
 
 constexpr wchar_t kWindowClass[] = L"QuorvelCalculator";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
-// Control ids follow the names: LabelN 100 + N, CommandN 200 + N, Frame2 and the options 300 + N,
-// the menu commands 401 and 402. They stay clear of IDOK (1) and IDCANCEL (2), which the dialog
-// manager sends for Enter and Escape: the window has no default or cancel button, so those do
-// nothing.
-int controlIdOf(std::string_view name) {
-    if (name == "FileExit") {
-        return 401;
-    }
-    if (name == "FileBer") {
-        return 402;
-    }
-    const std::size_t digits = name.find_first_of("0123456789");
-    const std::string_view kind = name.substr(0, digits);
-    const int number = std::stoi(std::string(name.substr(digits)));
-    const int base = kind == "Label" ? 100 : kind == "Command" ? 200 : 300;
-    return base + number;
-}
 constexpr int kAnnouncementId = 500;
+constexpr int kNoId = 0xFFFF; // IDC_STATIC: a control nothing refers to by its id
+constexpr int kFirstLabelId = 100;
 constexpr double kDefaultFontPoints = 9;
+
+// Controls with a handler take their id from the event table (clear of IDOK and IDCANCEL, which
+// the dialog manager sends for Enter and Escape: the window has no default or cancel button);
+// the labels are 100 + their number, so they can be read from outside by id.
+int controlIdOf(std::string_view name) {
+    if (const auto event = session::eventOfControl(name)) {
+        return session::eventRowOf(*event)->id;
+    }
+    for (const LabelRow& row : labelTable()) {
+        if (row.name == name) {
+            return kFirstLabelId + static_cast<int>(row.id);
+        }
+    }
+    return kNoId;
+}
 
 int screenDpi() {
     HDC screen = GetDC(nullptr);
@@ -42,10 +43,10 @@ int screenDpi() {
     return dpi > 0 ? dpi : 96;
 }
 
-void registerWindowClass(HINSTANCE instance) {
+void registerWindowClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
     windowClass.cbSize = sizeof windowClass;
-    windowClass.lpfnWndProc = DefWindowProcW; // replaced per window once it exists
+    windowClass.lpfnWndProc = procedure;
     windowClass.hInstance = instance;
     windowClass.hIcon = LoadIconW(instance, MAKEINTRESOURCEW(QUORVEL_ICON_ID));
     windowClass.hIconSm = static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(QUORVEL_ICON_ID),
@@ -65,15 +66,14 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance)
     INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX),
                                 ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&common);
-    registerWindowClass(instance);
+    registerWindowClass(instance, &windowProc);
 
     RECT frame{0, 0, px(kClientWidthTwips), px(kClientHeightTwips)};
     AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
-    hwnd_ = CreateWindowExW(0, kWindowClass, L"Quorvel", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                            frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr,
-                            instance, nullptr);
-    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-    SetWindowLongPtrW(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&windowProc));
+    // The window is attached to this object in WM_NCCREATE, before any other message.
+    CreateWindowExW(0, kWindowClass, L"Quorvel", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
+                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
+                    this);
     createMenu();
     // The menu bar may take more than one line on a narrow frame: keep the client area exact.
     RECT client{};
@@ -83,7 +83,7 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance)
                  frame.bottom - frame.top + px(kClientHeightTwips) - client.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     createControls();
-    form_.handle(Event::Form_Load);
+    session_.start();
 }
 
 CalculatorWindow::~CalculatorWindow() {
@@ -91,14 +91,16 @@ CalculatorWindow::~CalculatorWindow() {
         SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
         DestroyWindow(hwnd_);
     }
-    labels_.clear();
+    for (auto& label : labels_) {
+        label.reset();
+    }
     for (HFONT font : fonts_) {
         DeleteObject(font);
     }
 }
 
 int CalculatorWindow::px(int twips) const {
-    return MulDiv(twips, dpi_, 1440);
+    return pixelsOf(twips, dpi_);
 }
 
 void CalculatorWindow::show(int showCommand) {
@@ -109,8 +111,9 @@ void CalculatorWindow::show(int showCommand) {
 
 HWND CalculatorWindow::createChild(const wchar_t* windowClass, std::string_view caption,
                                    DWORD style, const Rect& rect, int id) {
+    const PixelRect r = pixelRect(rect, dpi_);
     return CreateWindowExW(0, windowClass, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style,
-                           px(rect.left), px(rect.top), px(rect.width), px(rect.height), hwnd_,
+                           r.left, r.top, r.width, r.height, hwnd_,
                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
 }
 
@@ -131,8 +134,8 @@ void CalculatorWindow::createLabels() {
     for (const LabelRow& row : labelTable()) {
         const int id = controlIdOf(row.name);
         auto label = std::make_unique<CaptionStatic>(row, hwnd_, id, dpi_, tooltips_);
-        controls_.push_back({row.name, label->handle(), id, row.click});
-        labels_.push_back(std::move(label));
+        controls_.push_back({row.name, label->handle(), id});
+        labels_.at(static_cast<std::size_t>(row.id)) = std::move(label);
     }
 }
 
@@ -146,26 +149,24 @@ void CalculatorWindow::createButtons() {
             fonts_.push_back(font);
         }
         SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-        controls_.push_back({row.name, button, id, row.click});
+        controls_.push_back({row.name, button, id});
     }
 }
 
 void CalculatorWindow::createDisplayModeGroup() {
     const FrameRow& frameRow = displayModeFrame();
-    const int frameId = controlIdOf(frameRow.name);
-    HWND frame = createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameRow.rect, frameId);
+    HWND frame = createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameRow.rect, kNoId);
     SendMessageW(frame, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
-    controls_.push_back({frameRow.name, frame, frameId, std::nullopt});
+    controls_.push_back({frameRow.name, frame, kNoId});
     for (const OptionRow& row : optionTable()) {
         // The options are children of the window, placed inside the frame: a group box passes no
         // notifications on.
-        const Rect inWindow{frameRow.rect.left + row.rect.left, frameRow.rect.top + row.rect.top,
-                            row.rect.width, row.rect.height};
         const int id = controlIdOf(row.name);
-        HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON, inWindow, id);
+        HWND option =
+            createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON, inWindow(row, frameRow), id);
         SendMessageW(option, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
         SendMessageW(option, BM_SETCHECK, row.selected ? BST_CHECKED : BST_UNCHECKED, 0);
-        controls_.push_back({row.name, option, id, row.click});
+        controls_.push_back({row.name, option, id});
     }
     followSelectionWithTabStop();
 }
@@ -175,7 +176,7 @@ void CalculatorWindow::createMenu() {
     for (const MenuCommandRow& row : menuTable()) {
         const int id = controlIdOf(row.name);
         AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(id), widen(row.caption).c_str());
-        controls_.push_back({row.name, nullptr, id, row.click});
+        controls_.push_back({row.name, nullptr, id});
     }
     SetMenu(hwnd_, bar);
 }
@@ -200,8 +201,8 @@ void CalculatorWindow::applyTabOrder() {
 
 // An option group is entered by Tab on its selected button: only that one is a tab stop.
 void CalculatorWindow::followSelectionWithTabStop() {
-    for (const std::string_view name : {"Option5", "Option6"}) {
-        HWND option = control(name);
+    for (const OptionRow& row : optionTable()) {
+        HWND option = control(row.name);
         const bool selected = SendMessageW(option, BM_GETCHECK, 0, 0) == BST_CHECKED;
         const LONG_PTR style = GetWindowLongPtrW(option, GWL_STYLE);
         SetWindowLongPtrW(option, GWL_STYLE, selected ? style | WS_TABSTOP : style & ~WS_TABSTOP);
@@ -222,32 +223,22 @@ std::string CalculatorWindow::nameOf(HWND hwnd) const {
 }
 
 int CalculatorWindow::menuCommandId(std::string_view name) const {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [name](const NamedControl& c) { return c.name == name; });
-    return found != controls_.end() ? found->id : 0;
+    return controlIdOf(name);
 }
 
-CaptionStatic& CalculatorWindow::label(LabelId id) const {
-    for (const auto& label : labels_) {
-        if (label->row().id == id) {
-            return *label;
-        }
-    }
-    return *labels_.front(); // every label id has its row
+const CaptionStatic& CalculatorWindow::label(LabelId id) const {
+    return *labels_.at(static_cast<std::size_t>(id));
 }
 
-Colour CalculatorWindow::backColour(LabelId id) const {
-    return label(id).backColour().value_or(GetSysColor(COLOR_BTNFACE));
-}
-
-bool CalculatorWindow::lineVisible(LineId id) const {
-    return lineVisible_.at(static_cast<std::size_t>(id));
+CaptionStatic& CalculatorWindow::label(LabelId id) {
+    return *labels_.at(static_cast<std::size_t>(id));
 }
 
 RECT CalculatorWindow::lineRect(LineId id) const {
     for (const LineRow& row : lineTable()) {
         if (row.id == id) {
-            return {px(row.x1), px(row.y1), px(row.x2) + 1, px(row.y2) + 1};
+            const PixelRect r = barRect(row, dpi_);
+            return {r.left, r.top, r.left + r.width, r.top + r.height};
         }
     }
     return {};
@@ -259,17 +250,12 @@ bool CalculatorWindow::preTranslate(MSG& message) {
     }
     const bool keyDown = message.message == WM_KEYDOWN || message.message == WM_SYSKEYDOWN;
     if (keyDown && (message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd) != FALSE)) {
-        int shift = 0;
-        shift |= GetKeyState(VK_SHIFT) < 0 ? 1 : 0;
-        shift |= GetKeyState(VK_CONTROL) < 0 ? 2 : 0;
-        shift |= GetKeyState(VK_MENU) < 0 ? 4 : 0;
-        const int boxesBefore = boxesShown_;
-        form_.handleKeyDown(static_cast<std::int16_t>(message.wParam),
-                            static_cast<std::int16_t>(shift));
+        session_.keyDown(
+            static_cast<VirtualKey>(message.wParam),
+            {GetKeyState(VK_SHIFT) < 0, GetKeyState(VK_CONTROL) < 0, GetKeyState(VK_MENU) < 0});
         if (hwnd_ == nullptr) {
             return true;
         }
-        narrate(narrationAfterKey(static_cast<int>(message.wParam)), boxesBefore);
     }
     // The key is not consumed: the focused control still receives it.
     return IsDialogMessageW(hwnd_, &message) != FALSE;
@@ -277,14 +263,20 @@ bool CalculatorWindow::preTranslate(MSG& message) {
 
 LRESULT CALLBACK CalculatorWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
                                               LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<CalculatorWindow*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
     auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return self->handleMessage(hwnd, message, wParam, lParam);
+    return self->handleMessage(message, wParam, lParam);
 }
 
-LRESULT CalculatorWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CalculatorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_COMMAND:
         // Clicks on buttons and options (BN_CLICKED), on labels (STN_CLICKED, also 0) and menu
@@ -295,56 +287,42 @@ LRESULT CalculatorWindow::handleMessage(HWND hwnd, UINT message, WPARAM wParam, 
         return 0;
     case WM_CTLCOLORSTATIC:
         return onControlColour(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam),
-                               message, wParam, lParam);
+                               wParam, lParam);
     case WM_PAINT:
         onPaint();
         return 0;
     case WM_ACTIVATE:
         onActivate(wParam);
         return 0;
+    case WM_CLOSE:
+        session_.close();
+        return 0;
     case WM_DESTROY:
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         onDestroy();
         return 0;
     default:
-        return DefWindowProcW(hwnd, message, wParam, lParam);
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
 }
 
 void CalculatorWindow::onCommand(int id) {
-    const auto found = std::find_if(controls_.begin(), controls_.end(),
-                                    [id](const NamedControl& c) { return c.id == id; });
-    if (found == controls_.end() || !found->click) {
+    const auto event = session::eventOfId(id);
+    if (!event) {
         return;
     }
-    const Event event = *found->click;
-    if (event == Event::Option5_Click || event == Event::Option6_Click) {
+    if (*event == Event::Option5_Click || *event == Event::Option6_Click) {
         followSelectionWithTabStop();
     }
-    const int boxesBefore = boxesShown_;
-    form_.handle(event);
-    narrate(narrationAfter(event), boxesBefore);
+    session_.activate(*event);
 }
 
-// One message per user event; none when a box has spoken for itself or the window has gone.
-void CalculatorWindow::narrate(Narration narration, int boxesBefore) {
-    if (hwnd_ == nullptr || boxesShown_ != boxesBefore) {
-        return;
-    }
-    const std::string text = narrationText(narration, form_);
-    if (!text.empty()) {
-        announcer_->announce(text);
-    }
-}
-
-LRESULT CalculatorWindow::onControlColour(HDC dc, HWND control, UINT message, WPARAM wParam,
-                                          LPARAM lParam) {
+LRESULT CalculatorWindow::onControlColour(HDC dc, HWND control, WPARAM wParam, LPARAM lParam) {
     for (const auto& label : labels_) {
-        if (label->handle() == control) {
+        if (label != nullptr && label->handle() == control) {
             return reinterpret_cast<LRESULT>(label->colours(dc));
         }
     }
-    return DefWindowProcW(hwnd_, message, wParam, lParam);
+    return DefWindowProcW(hwnd_, WM_CTLCOLORSTATIC, wParam, lParam);
 }
 
 void CalculatorWindow::onPaint() {
@@ -352,7 +330,7 @@ void CalculatorWindow::onPaint() {
     HDC dc = BeginPaint(hwnd_, &paint);
     // The fraction bars: one pixel, solid, in the default line colour.
     for (const LineRow& row : lineTable()) {
-        if (lineVisible(row.id)) {
+        if (lineVisible_.at(static_cast<std::size_t>(row.id))) {
             const RECT bar = lineRect(row.id);
             FillRect(dc, &bar, GetSysColorBrush(COLOR_WINDOWTEXT));
         }
@@ -373,6 +351,7 @@ void CalculatorWindow::onActivate(WPARAM wParam) {
 }
 
 void CalculatorWindow::onDestroy() {
+    SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
     if (windowUnloaded) {
         windowUnloaded();
@@ -380,16 +359,15 @@ void CalculatorWindow::onDestroy() {
     PostQuitMessage(0);
 }
 
-std::string CalculatorWindow::caption(LabelId id) const {
-    return label(id).caption();
+session::LabelDisplay CalculatorWindow::labelDisplay() const {
+    return {dpi_, static_cast<double>(dpi_),
+            [this](LabelId id, std::string_view text, double pixelSize) {
+                return label(id).measure(text, pixelSize);
+            }};
 }
 
-void CalculatorWindow::setCaption(LabelId id, std::string_view text) {
-    label(id).setCaption(text);
-}
-
-void CalculatorWindow::setBackColour(LabelId id, Colour colour) {
-    label(id).setBackColour(colour);
+void CalculatorWindow::showLabel(LabelId id, const session::LabelLook& look) {
+    label(id).show(look);
 }
 
 void CalculatorWindow::setLineVisible(LineId id, bool visible) {
@@ -399,30 +377,46 @@ void CalculatorWindow::setLineVisible(LineId id, bool visible) {
 }
 
 bool CalculatorWindow::optionSelected(OptionId option) const {
-    return SendMessageW(control(option == OptionId::Option5 ? "Option5" : "Option6"), BM_GETCHECK,
-                        0, 0) == BST_CHECKED;
+    for (const OptionRow& row : optionTable()) {
+        if (row.id == option) {
+            return SendMessageW(control(row.name), BM_GETCHECK, 0, 0) == BST_CHECKED;
+        }
+    }
+    return false;
 }
 
 void CalculatorWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
-    ++boxesShown_;
     if (messageBoxOpening) {
         messageBoxOpening(text, title, icon);
     }
-    HWND focus = GetFocus();
     MessageBoxW(hwnd_, withWindowsLineBreaks(text).c_str(), widen(title).c_str(),
                 MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION));
-    // Give the keyboard back to the calculator even where no window manager does so, so typing
-    // goes on into the field that was active, with the focus where it was.
+    // Give the keyboard back to the calculator even where no window manager does so.
     if (hwnd_ != nullptr) {
         SetForegroundWindow(hwnd_);
-    }
-    if (focus != nullptr && IsWindow(focus) != FALSE) {
-        SetFocus(focus);
     }
 }
 
 void CalculatorWindow::unload() {
-    DestroyWindow(hwnd_);
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+}
+
+void CalculatorWindow::announce(std::string_view text) {
+    if (hwnd_ != nullptr) {
+        announcer_->announce(text);
+    }
+}
+
+std::string CalculatorWindow::focusedControl() const {
+    return nameOf(GetFocus());
+}
+
+void CalculatorWindow::focusControl(std::string_view name) {
+    if (HWND target = control(name); target != nullptr) {
+        SetFocus(target);
+    }
 }
 
 void CalculatorWindow::runtimeErrorRaised(RuntimeErrorKind kind) {

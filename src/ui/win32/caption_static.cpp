@@ -1,10 +1,14 @@
 #include "ui/win32/caption_static.h"
 
+#include "ui/controls/geometry.h"
+#include "ui/session/event_table.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/named_accessible.h"
 #include "ui/win32/text.h"
 
 #include <commctrl.h>
 
+#include <array>
 #include <cmath>
 
 namespace quorvel::ui::win32 {
@@ -22,8 +26,13 @@ DWORD alignmentStyle(Alignment alignment) {
     return SS_LEFTNOWORDWRAP;
 }
 
-int scaled(int twips, int dpi) {
-    return MulDiv(twips, dpi, 1440);
+TTTOOLINFOW toolOf(HWND label) {
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    tool.hwnd = GetParent(label);
+    tool.uId = reinterpret_cast<UINT_PTR>(label);
+    return tool;
 }
 
 } // namespace
@@ -31,31 +40,20 @@ int scaled(int twips, int dpi) {
 CaptionStatic::CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, HWND tooltips)
     : row_(row)
     , tooltips_(tooltips)
-    , dpi_(dpi)
-    , designPixels_(pixelsOfPoints(row.font.points, dpi))
-    , caption_(row.caption)
     , back_(row.back) {
     // Only a label with a click handler takes clicks; the others let them through.
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | alignmentStyle(row.alignment) |
-                        (row.click ? SS_NOTIFY : 0);
-    hwnd_ = CreateWindowExW(0, L"STATIC", widen(row.caption).c_str(), style,
-                            scaled(row.rect.left, dpi), scaled(row.rect.top, dpi),
-                            scaled(row.rect.width, dpi), scaled(row.rect.height, dpi), parent,
+                        (session::eventOfControl(row.name) ? SS_NOTIFY : 0);
+    const PixelRect rect = pixelRect(row.rect, dpi);
+    hwnd_ = CreateWindowExW(0, L"STATIC", widen(row.caption).c_str(), style, rect.left, rect.top,
+                            rect.width, rect.height, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    font_ = createJapaneseFont(designPixels_, row.font.bold);
+    font_ = createJapaneseFont(pixelsOfPoints(row.font.points, dpi), row.font.bold);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
-    if (back_) {
-        backBrush_ = CreateSolidBrush(*back_);
-    }
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
-    tool.hwnd = parent;
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
+    TTTOOLINFOW tool = toolOf(hwnd_);
     tool.lpszText = const_cast<wchar_t*>(L"");
     SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    refit();
 }
 
 CaptionStatic::~CaptionStatic() {
@@ -68,19 +66,38 @@ CaptionStatic::~CaptionStatic() {
     }
 }
 
-void CaptionStatic::setCaption(std::string_view caption) {
-    caption_ = std::string(caption);
-    SetWindowTextW(hwnd_, widen(caption).c_str());
-    refit();
+std::string CaptionStatic::shownText() const {
+    return layout_.text;
 }
 
-void CaptionStatic::setBackColour(Colour colour) {
-    back_ = colour;
-    if (backBrush_ != nullptr) {
-        DeleteObject(backBrush_);
+void CaptionStatic::show(const session::LabelLook& look) {
+    SetWindowTextW(hwnd_, widen(look.caption).c_str());
+    layout_ = look.layout;
+    if (look.back != back_ || (look.back && backBrush_ == nullptr)) {
+        back_ = look.back;
+        if (backBrush_ != nullptr) {
+            DeleteObject(backBrush_);
+            backBrush_ = nullptr;
+        }
+        if (back_) {
+            backBrush_ = CreateSolidBrush(*back_);
+        }
     }
-    backBrush_ = CreateSolidBrush(colour);
+    const std::wstring tip = widen(look.tooltip);
+    TTTOOLINFOW tool = toolOf(hwnd_);
+    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
+    SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    accessibleName_ = widen(look.accessibleName);
+    accessibleDescription_ = widen(look.accessibleDescription);
+    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
     InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+TextExtent CaptionStatic::measure(std::string_view text, double pixelSize) const {
+    HDC dc = GetDC(hwnd_);
+    const TextExtent extent = measureText(dc, row_.font.bold, text, pixelSize);
+    ReleaseDC(hwnd_, dc);
+    return extent;
 }
 
 HBRUSH CaptionStatic::colours(HDC dc) const {
@@ -89,34 +106,7 @@ HBRUSH CaptionStatic::colours(HDC dc) const {
     return backBrush_ != nullptr ? backBrush_ : GetSysColorBrush(COLOR_BTNFACE);
 }
 
-void CaptionStatic::refit() {
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    CaptionBox box;
-    box.width = client.right;
-    box.height = client.bottom;
-    box.alignment = row_.alignment;
-    box.designPixelSize = designPixels_;
-    box.floorPixelSize = legibleFloorPixels(dpi_);
-    HDC dc = GetDC(hwnd_);
-    const bool bold = row_.font.bold;
-    layout_ = fitCaption(caption_, box, [dc, bold](std::string_view text, double pixels) {
-        return measureText(dc, bold, text, pixels);
-    });
-    ReleaseDC(hwnd_, dc);
-
-    const bool reduced = layout_.shortened || layout_.pixelSize < designPixels_ - 0.01;
-    const std::wstring tip = reduced ? widen(caption_) : std::wstring();
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = GetParent(hwnd_);
-    tool.uId = reinterpret_cast<UINT_PTR>(hwnd_);
-    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
-    SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
-    InvalidateRect(hwnd_, nullptr, TRUE);
-}
-
-void CaptionStatic::paintFitted() {
+void CaptionStatic::paint() {
     PAINTSTRUCT paint{};
     HDC dc = BeginPaint(hwnd_, &paint);
     RECT client{};
@@ -125,26 +115,20 @@ void CaptionStatic::paintFitted() {
                                                          reinterpret_cast<WPARAM>(dc),
                                                          reinterpret_cast<LPARAM>(hwnd_)));
     FillRect(dc, &client, brush);
-    HFONT font = createJapaneseFont(layout_.pixelSize, row_.font.bold);
-    {
-        const Selected selected(dc, font);
-        SetBkMode(dc, TRANSPARENT);
-        SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
-        const std::wstring text = widen(layout_.text);
-        TextOutW(dc, static_cast<int>(std::lround(layout_.x)),
-                 static_cast<int>(std::lround(layout_.baseline)), text.c_str(),
-                 static_cast<int>(text.size()));
-    }
-    DeleteObject(font);
+    drawText(dc, row_.font.bold, layout_.text, layout_.pixelSize, layout_.x, layout_.baseline);
     EndPaint(hwnd_, &paint);
 }
 
 LRESULT CALLBACK CaptionStatic::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR /*id*/, DWORD_PTR self) {
     auto* label = reinterpret_cast<CaptionStatic*>(self);
-    if (message == WM_PAINT && !label->layout_.asDesigned && !label->layout_.text.empty()) {
-        label->paintFitted();
+    if (message == WM_PAINT) {
+        label->paint();
         return 0;
+    }
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        return accessibleObjectWithName(hwnd, wParam, label->accessibleName_,
+                                        label->accessibleDescription_);
     }
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }

@@ -3,6 +3,7 @@
 #include "app/toolkit.h"
 #include "ui/controls/caption_fit.h"
 #include "ui/controls/control_tables.h"
+#include "ui/session/label_look.h"
 
 #include <windows.h>
 
@@ -11,10 +12,10 @@
 
 namespace quorvel::ui::win32 {
 
-// One label of the window: a STATIC control that draws a caption fitting its box as the
-// standard control does (alignment, no prefix processing, colours through WM_CTLCOLORSTATIC),
-// and draws one that does not fit itself, by the shared rule: whole at a smaller size, or
-// shortened with an ellipsis, the full caption then in its tooltip.
+// One label of the window: a STATIC control that shows what the session tells it. It draws its
+// caption itself, at the size and place the caption rule chose, in the colours it answers to
+// WM_CTLCOLORSTATIC; its window text stays the whole caption. Its tooltip and accessible name
+// come with the look.
 class CaptionStatic {
 public:
     CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, HWND tooltips);
@@ -26,31 +27,28 @@ public:
 
     [[nodiscard]] HWND handle() const { return hwnd_; }
     [[nodiscard]] const LabelRow& row() const { return row_; }
-    [[nodiscard]] const std::string& caption() const { return caption_; }
-    [[nodiscard]] const CaptionLayout& layout() const { return layout_; }
-    [[nodiscard]] std::optional<Colour> backColour() const { return back_; }
+    // What the control draws now: its text, or the fitted text.
+    [[nodiscard]] std::string shownText() const;
 
-    void setCaption(std::string_view caption);
-    void setBackColour(Colour colour);
+    void show(const session::LabelLook& look);
+    [[nodiscard]] TextExtent measure(std::string_view text, double pixelSize) const;
     // Answers WM_CTLCOLORSTATIC for this label.
     HBRUSH colours(HDC dc) const;
 
 private:
     static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
-    void paintFitted();
-    void refit();
+    void paint();
 
     const LabelRow& row_;
     HWND hwnd_ = nullptr;
     HWND tooltips_ = nullptr;
-    int dpi_;
-    double designPixels_;
     HFONT font_ = nullptr;
-    std::string caption_;
     std::optional<Colour> back_;
     HBRUSH backBrush_ = nullptr;
     CaptionLayout layout_;
+    std::wstring accessibleName_;
+    std::wstring accessibleDescription_;
 };
 
 } // namespace quorvel::ui::win32

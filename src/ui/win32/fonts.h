@@ -16,8 +16,12 @@ HFONT createJapaneseFont(double pixels, bool bold);
 double pixelsOfPoints(double points, int dpi);
 
 // The extent of UTF-8 text in the face at a pixel size, measured on dc: advance from GDI's text
-// extent, ink from the glyphs' black boxes.
+// extent, ink from the glyphs' black boxes, both in the face's own proportions.
 TextExtent measureText(HDC dc, bool bold, std::string_view text, double pixels);
+
+// Draws UTF-8 text in the face at a pixel size from a point on its baseline, each character
+// where measureText puts it.
+void drawText(HDC dc, bool bold, std::string_view text, double pixels, double x, double baseline);
 
 // Selects a GDI object into a DC for the lifetime of the scope.
 class Selected {

@@ -87,10 +87,10 @@ bool readMilliseconds(const std::string& argument, ScenarioLine& out) {
 
 bool isScenarioKey(int vk) {
     constexpr std::array kSingles{
-        VkBackspace, VkTab,      VkEnter,    VkAlt,      VkEscape,   VkSpace,    VkPageUp,
-        VkPageDown,  VkEnd,      VkHome,     VkLeft,     VkUp,       VkRight,    VkDown,
-        VkInsert,    VkDelete,   VkMultiply, VkAdd,      VkSubtract, VkDecimal,  VkDivide,
-        VkKeypadEqual, VkSemicolon, VkEqual, VkComma,    VkMinus,    VkPeriod,   VkSlash};
+        VkBackspace,   VkTab,       VkEnter,    VkAlt,   VkEscape,   VkSpace,   VkPageUp,
+        VkPageDown,    VkEnd,       VkHome,     VkLeft,  VkUp,       VkRight,   VkDown,
+        VkInsert,      VkDelete,    VkMultiply, VkAdd,   VkSubtract, VkDecimal, VkDivide,
+        VkKeypadEqual, VkSemicolon, VkEqual,    VkComma, VkMinus,    VkPeriod,  VkSlash};
     if ((vk >= Vk0 && vk <= Vk9) || (vk >= VkA && vk <= VkZ) ||
         (vk >= VkNumpad0 && vk <= VkNumpad9) || (vk >= VkF1 && vk <= VkF12)) {
         return true;

@@ -33,7 +33,7 @@ struct WindowState {
     std::string IMK;
     std::string focus; // name of the control with the keyboard focus, "" for none
     std::array<PerceivedLabel, 12> labels; // Label1 ... Label12
-    std::vector<std::string> announced;   // said to assistive technology since the last dump
+    std::vector<std::string> announced;    // said to assistive technology since the last dump
 
     // TN, KN, L, G and IMK as the window holds them.
     void takeVariables(const FormVariables& vars);

@@ -154,8 +154,8 @@ WindowState QtDriver::state() {
     // The bar is drawn when the window paints the bar's colour there, not its background.
     QWidget* bar = window_.line(LineId::Line3);
     QWidget* client = window_.centralWidget();
-    state.line3Visible = paintedAt(client, bar->geometry().topLeft()) !=
-                         client->palette().color(QPalette::Window);
+    state.line3Visible =
+        paintedAt(client, bar->geometry().topLeft()) != client->palette().color(QPalette::Window);
     state.option6Selected = window_.optionSelected(OptionId::Option6);
     state.takeVariables(window_.form().vars());
     const QWidget* focus = QApplication::focusWidget();

@@ -5,8 +5,11 @@
 #include "ui/web/page_bridge.h"
 #include "ui/web/web_window.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <utility>
+#include <vector>
 
 namespace quorvel::scenario {
 namespace {
@@ -17,10 +20,21 @@ std::string labelName(int number) {
     return "Label" + std::to_string(number);
 }
 
-std::string readCaption(const std::string& name) {
-    std::array<char, 256> text{};
-    qv_read_caption(name.c_str(), text.data(), static_cast<int>(text.size()));
+std::string readFromPage(const char* what, const std::string& name) {
+    std::array<char, 4096> text{};
+    qv_read(what, name.c_str(), text.data(), static_cast<int>(text.size()));
     return text.data();
+}
+
+std::vector<std::string> linesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        const std::size_t end = std::min(text.find('\n', start), text.size());
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
 }
 
 std::string flag(bool value) {
@@ -71,23 +85,27 @@ void WebDriver::pressKey(int virtualKey, bool shift, bool ctrl, bool alt) {
 }
 
 void WebDriver::close() {
-    window_.close();
+    window_.session().close();
 }
 
 WindowState WebDriver::state() {
     WindowState state;
     for (int n = 1; n <= 12; ++n) {
-        state.captions.at(static_cast<std::size_t>(n - 1)) = readCaption(labelName(n));
+        const std::string name = labelName(n);
+        const auto at = static_cast<std::size_t>(n - 1);
+        state.captions.at(at) = readFromPage("caption", name);
+        state.labels.at(at) = {readFromPage("shown", name), readFromPage("tooltip", name),
+                               readFromPage("name", name)};
     }
     for (int n = 7; n <= 12; ++n) {
-        state.fieldColours.at(static_cast<std::size_t>(n - 7)) = qv_read_back(labelName(n).c_str());
+        state.fieldColours.at(static_cast<std::size_t>(n - 7)) =
+            static_cast<Colour>(std::stoul(readFromPage("back", labelName(n))));
     }
-    state.line3Visible = qv_read_line_visible("Line3") != 0;
+    state.line3Visible = readFromPage("visible", "Line3") == "1";
     state.option6Selected = window_.optionSelected(OptionId::Option6);
     state.takeVariables(window_.form().vars());
-    std::array<char, 32> focus{};
-    qv_read_focus(focus.data(), static_cast<int>(focus.size()));
-    state.focus = focus.data();
+    state.focus = window_.focusedControl();
+    state.announced = linesOf(readFromPage("announced", ""));
     return state;
 }
 

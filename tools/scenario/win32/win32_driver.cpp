@@ -5,6 +5,12 @@
 #include "ui/win32/text.h"
 
 #include <array>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <commctrl.h>
+#include <oleacc.h>
 
 namespace quorvel::scenario {
 namespace {
@@ -34,6 +40,57 @@ void CALLBACK answerMessageBox(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/,
 
 std::string labelName(int number) {
     return "Label" + std::to_string(number);
+}
+
+// What a screen reader is told, as it hears it: each live-region event, with the control's text
+// at that moment. A WinEvent callback carries no pointer of its own.
+std::vector<std::string> heard;
+
+void CALLBACK onLiveRegionChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND control,
+                                  LONG /*object*/, LONG /*child*/, DWORD /*thread*/,
+                                  DWORD /*time*/) {
+    std::array<wchar_t, 512> text{};
+    GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
+    heard.push_back(ui::win32::narrow(text.data()));
+}
+
+// The colour the window has painted at a point of a control.
+Colour paintedAt(HWND control, int x, int y) {
+    HDC dc = GetDC(control);
+    const COLORREF colour = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return static_cast<Colour>(colour);
+}
+
+std::string accessibleName(HWND control) {
+    IAccessible* accessible = nullptr;
+    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
+                                          IID_IAccessible,
+                                          reinterpret_cast<void**>(&accessible)))) {
+        return {};
+    }
+    VARIANT self{};
+    self.vt = VT_I4;
+    self.lVal = CHILDID_SELF;
+    BSTR name = nullptr;
+    std::string text;
+    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
+        text = ui::win32::narrow(name);
+        SysFreeString(name);
+    }
+    accessible->Release();
+    return text;
+}
+
+std::string tooltipOf(HWND tooltips, HWND label) {
+    std::array<wchar_t, 512> text{};
+    TTTOOLINFOW tool{};
+    tool.cbSize = sizeof tool;
+    tool.hwnd = GetParent(label);
+    tool.uId = reinterpret_cast<UINT_PTR>(label);
+    tool.lpszText = text.data();
+    SendMessageW(tooltips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    return ui::win32::narrow(text.data());
 }
 
 LPARAM keyData(int virtualKey, bool alt, bool release) {
@@ -77,6 +134,14 @@ Win32Driver::Win32Driver(ui::win32::CalculatorWindow& window, Transcript& transc
         transcript_.runtimeError(kind);
     };
     window_.windowUnloaded = [this] { transcript_.ended(); };
+    heard.clear();
+    liveRegionHook_ =
+        SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
+                        onLiveRegionChanged, GetCurrentProcessId(), 0, WINEVENT_OUTOFCONTEXT);
+}
+
+Win32Driver::~Win32Driver() {
+    UnhookWinEvent(liveRegionHook_);
 }
 
 // The control a real mouse at that point would click: the topmost visible child there that does
@@ -147,6 +212,7 @@ void Win32Driver::close() {
 }
 
 WindowState Win32Driver::state() {
+    const ui::win32::CalculatorWindow& window = window_;
     WindowState state;
     for (int n = 1; n <= 12; ++n) {
         HWND label = window_.control(labelName(n));
@@ -154,11 +220,28 @@ WindowState Win32Driver::state() {
         GetWindowTextW(label, text.data(), static_cast<int>(text.size()));
         state.captions.at(static_cast<std::size_t>(n - 1)) = ui::win32::narrow(text.data());
     }
+    UpdateWindow(window_.handle());
     for (int n = 7; n <= 12; ++n) {
+        // The bottom-left pixel: the field's background, below the baseline of its digits.
+        HWND field = window_.control(labelName(n));
+        RECT client{};
+        GetClientRect(field, &client);
         state.fieldColours.at(static_cast<std::size_t>(n - 7)) =
-            window_.backColour(static_cast<LabelId>(n));
+            paintedAt(field, 0, client.bottom - 1);
     }
-    state.line3Visible = window_.lineVisible(LineId::Line3);
+    for (int n = 1; n <= 12; ++n) {
+        const auto id = static_cast<LabelId>(n);
+        HWND label = window_.control(labelName(n));
+        state.labels.at(static_cast<std::size_t>(n - 1)) = {window.label(id).shownText(),
+                                                            tooltipOf(window_.tooltips(), label),
+                                                            accessibleName(label)};
+    }
+    settle(); // the live-region events arrive through the message queue
+    state.announced = std::exchange(heard, {});
+    // The bar is drawn when the window paints the text colour there, not its background.
+    const RECT bar = window_.lineRect(LineId::Line3);
+    state.line3Visible =
+        paintedAt(window_.handle(), bar.left, bar.top) != GetSysColor(COLOR_BTNFACE);
     state.option6Selected =
         SendMessageW(window_.control("Option6"), BM_GETCHECK, 0, 0) == BST_CHECKED;
     state.takeVariables(window_.form().vars());

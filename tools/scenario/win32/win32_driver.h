@@ -16,6 +16,11 @@ namespace quorvel::scenario {
 class Win32Driver final : public Driver {
 public:
     Win32Driver(ui::win32::CalculatorWindow& window, Transcript& transcript);
+    ~Win32Driver() override;
+    Win32Driver(const Win32Driver&) = delete;
+    Win32Driver& operator=(const Win32Driver&) = delete;
+    Win32Driver(Win32Driver&&) = delete;
+    Win32Driver& operator=(Win32Driver&&) = delete;
 
     void click(const std::string& name) override;
     void chooseMenuCommand(const std::string& name) override;
@@ -32,6 +37,7 @@ private:
     ui::win32::CalculatorWindow& window_;
     Transcript& transcript_;
     bool quit_ = false;
+    HWINEVENTHOOK liveRegionHook_ = nullptr;
 };
 
 } // namespace quorvel::scenario

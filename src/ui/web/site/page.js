@@ -51,6 +51,8 @@
     element.addEventListener('mousedown', (e) => e.preventDefault());
   }
 
+  // A label draws its caption in an element hidden from assistive technology and says its
+  // accessible name in another, so a screen reader reads what the session named it.
   function buildLabel(row) {
     const label = document.createElement('div');
     label.className = 'label';
@@ -58,9 +60,7 @@
     place(label, row);
     label.style.font = fontOf(row.points, row.bold);
     label.style.textAlign = row.align;
-    if (row.back) label.style.backgroundColor = row.back;
     if (row.color) label.style.color = row.color;
-    label.setAttribute('aria-description', row.description);
     const ink = document.createElement('span');
     ink.className = 'ink';
     ink.setAttribute('aria-hidden', 'true');
@@ -81,10 +81,7 @@
     const line = document.createElement('div');
     line.className = 'line';
     line.dataset.name = row.name;
-    Object.assign(line.style, {
-      left: `${Math.min(row.x1, row.x2)}px`, top: `${Math.min(row.y1, row.y2)}px`,
-      width: `${Math.abs(row.x2 - row.x1) + 1}px`, height: `${Math.abs(row.y2 - row.y1) + 1}px`,
-    });
+    place(line, row);
     keepFocusOnPress(line);
     controls.set(row.name, line);
     return line;
@@ -245,33 +242,32 @@
     };
   }
 
-  // A caption that fits is laid out by the browser as designed; one that does not is drawn
-  // smaller or shortened where the caption rule put it, its full text in the tooltip.
-  function showCaption(name, caption, shown, layout) {
+  // A label as the program laid it out: a caption that fits is placed by the browser as
+  // designed, one that does not is drawn smaller or shortened where the caption rule put it.
+  function showLabel(name, look) {
     const label = controls.get(name);
     const [ink, spoken] = label.children;
-    label.dataset.caption = caption;
-    spoken.textContent = caption;
-    ink.textContent = shown;
-    if (layout.asDesigned) {
+    label.dataset.caption = look.caption;
+    label.style.backgroundColor = look.back;
+    if (look.tooltip) label.title = look.tooltip;
+    else label.removeAttribute('title');
+    spoken.textContent = look.name;
+    if (label.getAttribute('role') === 'button') label.setAttribute('aria-label', look.name);
+    label.setAttribute('aria-description', look.description);
+    ink.textContent = look.shown;
+    if (look.asDesigned) {
       ink.className = 'ink';
       ink.removeAttribute('style');
-      label.removeAttribute('title');
       return;
     }
-    const m = measure(name, shown, layout.pixelSize);
+    const m = measure(name, look.shown, look.pixelSize);
     ink.className = 'ink fitted';
     Object.assign(ink.style, {
-      fontSize: `${layout.pixelSize}px`,
+      fontSize: `${look.pixelSize}px`,
       lineHeight: `${m.ascent + m.descent}px`,
-      left: `${layout.x}px`,
-      top: `${layout.baseline - m.ascent}px`,
+      left: `${look.x}px`,
+      top: `${look.baseline - m.ascent}px`,
     });
-    label.title = caption;
-  }
-
-  function setBack(name, colour) {
-    controls.get(name).style.backgroundColor = colour;
   }
 
   function setLineVisible(name, visible) {
@@ -308,12 +304,13 @@
     again.focus({preventScroll: true});
   }
 
-  // Said once for each user event, in the live region; emptied first so that the same words
-  // said twice are heard twice.
+  // Said once for each user event, in the live region. The same words said twice must change
+  // the region too, or they would be heard once: every other message ends in an unheard space.
+  let announcements = 0;
   function announce(text) {
-    const region = document.getElementById('announcements');
-    region.textContent = '';
-    requestAnimationFrame(() => { region.textContent = text; });
+    announcements++;
+    document.getElementById('announcements').textContent =
+      announcements % 2 === 0 ? `${text}\u00A0` : text;
   }
 
   let answerBox = null; // closes the open box and lets the handler go on
@@ -340,18 +337,23 @@
     });
   }
 
-  function readCaption(name) {
-    return controls.get(name).dataset.caption ?? '';
-  }
-
-  // The back colour as the window writes it, &HBBGGRR.
-  function readBack(name) {
-    const [r, g, b] = getComputedStyle(controls.get(name)).backgroundColor.match(/\d+/g).map(Number);
-    return (b << 16) | (g << 8) | r;
-  }
-
-  function readLineVisible(name) {
-    return getComputedStyle(controls.get(name)).visibility !== 'hidden';
+  // What the page shows, read back from the elements for the scenario runner.
+  function read(what, name) {
+    const element = controls.get(name);
+    switch (what) {
+      case 'caption': return element.dataset.caption ?? '';
+      case 'shown': return element.children[0].textContent;
+      case 'tooltip': return element.title;
+      case 'name': return element.getAttribute('aria-label') ?? element.children[1].textContent;
+      case 'back': {
+        // As painted, &HBBGGRR.
+        const [r, g, b] = getComputedStyle(element).backgroundColor.match(/\d+/g).map(Number);
+        return String((b << 16) | (g << 8) | r);
+      }
+      case 'visible': return getComputedStyle(element).visibility === 'hidden' ? '0' : '1';
+      case 'announced': return (window.quorvelHeard?.splice(0) ?? []).join('\n');
+      default: return '';
+    }
   }
 
   function readFocus() {
@@ -402,8 +404,8 @@
 
   window.quorvelPage = {
     // The window's toolkit operations, as the program calls them (bridge.js).
-    build, remove, showCaption, setBack, setLineVisible, optionSelected, focus, end, announce,
-    measure, messageBox, readCaption, readBack, readLineVisible, readFocus,
+    build, remove, showLabel, setLineVisible, optionSelected, focus, end, announce, measure,
+    messageBox, read, readFocus,
     // For the scenario runner (scenario.js).
     ready, idle, nextInTabSequence,
     control: (name) => controls.get(name),

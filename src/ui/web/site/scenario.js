@@ -59,6 +59,14 @@
     await page.idle();
   }
 
+  // What a screen reader is told: each change of the live region, as it happens.
+  window.quorvelHeard = [];
+  new MutationObserver(() => {
+    const text = document.getElementById('announcements').textContent.replace(/\u00A0$/, '');
+    if (text) window.quorvelHeard.push(text);
+  }).observe(document.getElementById('announcements'),
+             {childList: true, characterData: true, subtree: true});
+
   // Plays scenario lines against a fresh window on this page and resolves to the transcript,
   // the same JSON lines the desktop runners print.
   async function quorvelScenario(text) {
@@ -67,6 +75,7 @@
     page.answerBoxesAtOnce(true);
     try {
       Module._qv_scenario_begin();
+      window.quorvelHeard.length = 0;
       for (const line of text.split('\n')) {
         const action = Module.ccall('qv_scenario_step', 'string', ['string'], [line]);
         if (action) await perform(JSON.parse(action));
