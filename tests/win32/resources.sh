@@ -23,7 +23,7 @@ echo "ok: $icon"
 imports=$(x86_64-w64-mingw32-objdump -p "$QUORVEL_EXE" | sed -n 's/.*DLL Name: //p' | sort)
 while read -r dll; do
     case "${dll,,}" in
-    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | ole32.dll | msvcrt.dll) ;;
+    kernel32.dll | user32.dll | gdi32.dll | comctl32.dll | ole32.dll | oleacc.dll | oleaut32.dll | msvcrt.dll) ;;
     *) fail "quorvel.exe imports $dll" ;;
     esac
 done <<<"$imports"
