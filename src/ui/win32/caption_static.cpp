@@ -26,12 +26,21 @@ DWORD alignmentStyle(Alignment alignment) {
     return SS_LEFTNOWORDWRAP;
 }
 
+// Where the pointer is seen over the label: a label that takes clicks gets the mouse itself; any
+// other lets it through to the window, so its tooltip belongs to that part of the window.
 TTTOOLINFOW toolOf(HWND label) {
     TTTOOLINFOW tool{};
     tool.cbSize = sizeof tool;
-    tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
     tool.hwnd = GetParent(label);
-    tool.uId = reinterpret_cast<UINT_PTR>(label);
+    if ((GetWindowLongPtrW(label, GWL_STYLE) & SS_NOTIFY) != 0) {
+        tool.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+        tool.uId = reinterpret_cast<UINT_PTR>(label);
+    } else {
+        tool.uFlags = TTF_SUBCLASS;
+        tool.uId = static_cast<UINT_PTR>(GetDlgCtrlID(label));
+        GetWindowRect(label, &tool.rect);
+        MapWindowPoints(nullptr, tool.hwnd, reinterpret_cast<POINT*>(&tool.rect), 2);
+    }
     return tool;
 }
 
@@ -51,9 +60,6 @@ CaptionStatic::CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, 
     font_ = createJapaneseFont(pixelsOfPoints(row.font.points, dpi), row.font.bold);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
-    TTTOOLINFOW tool = toolOf(hwnd_);
-    tool.lpszText = const_cast<wchar_t*>(L"");
-    SendMessageW(tooltips_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
 CaptionStatic::~CaptionStatic() {
@@ -83,14 +89,25 @@ void CaptionStatic::show(const session::LabelLook& look) {
             backBrush_ = CreateSolidBrush(*back_);
         }
     }
-    const std::wstring tip = widen(look.tooltip);
-    TTTOOLINFOW tool = toolOf(hwnd_);
-    tool.lpszText = const_cast<wchar_t*>(tip.c_str());
-    SendMessageW(tooltips_, TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+    showTooltip(look.tooltip);
     accessibleName_ = widen(look.accessibleName);
     accessibleDescription_ = widen(look.accessibleDescription);
     NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
     InvalidateRect(hwnd_, nullptr, TRUE);
+}
+
+// A label without a tooltip has no tool at all: an empty text would leave the last one showing.
+void CaptionStatic::showTooltip(const std::string& text) {
+    std::wstring tip = widen(text);
+    TTTOOLINFOW tool = toolOf(hwnd_);
+    tool.lpszText = tip.data();
+    if (tip.empty() && hasTool_) {
+        SendMessageW(tooltips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else if (!tip.empty()) {
+        SendMessageW(tooltips_, hasTool_ ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                     reinterpret_cast<LPARAM>(&tool));
+    }
+    hasTool_ = !tip.empty();
 }
 
 TextExtent CaptionStatic::measure(std::string_view text, double pixelSize) const {

@@ -39,6 +39,7 @@ private:
     static LRESULT CALLBACK subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                          UINT_PTR id, DWORD_PTR self);
     void paint();
+    void showTooltip(const std::string& text);
 
     const LabelRow& row_;
     HWND hwnd_ = nullptr;
@@ -47,6 +48,7 @@ private:
     std::optional<Colour> back_;
     HBRUSH backBrush_ = nullptr;
     CaptionLayout layout_;
+    bool hasTool_ = false;
     std::wstring accessibleName_;
     std::wstring accessibleDescription_;
 };

@@ -82,14 +82,20 @@ std::string accessibleName(HWND control) {
     return text;
 }
 
-std::string tooltipOf(HWND tooltips, HWND label) {
+// The tooltip a pointer resting over the middle of the control brings up: the tool that the
+// tooltip control finds for the window under the pointer at that point.
+std::string tooltipAt(HWND tooltips, HWND under, POINT screen) {
+    TTHITTESTINFOW hit{};
+    hit.hwnd = under;
+    hit.pt = screen;
+    ScreenToClient(under, &hit.pt);
+    hit.ti.cbSize = sizeof hit.ti;
+    if (SendMessageW(tooltips, TTM_HITTESTW, 0, reinterpret_cast<LPARAM>(&hit)) == FALSE) {
+        return {};
+    }
     std::array<wchar_t, 512> text{};
-    TTTOOLINFOW tool{};
-    tool.cbSize = sizeof tool;
-    tool.hwnd = GetParent(label);
-    tool.uId = reinterpret_cast<UINT_PTR>(label);
-    tool.lpszText = text.data();
-    SendMessageW(tooltips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&tool));
+    hit.ti.lpszText = text.data();
+    SendMessageW(tooltips, TTM_GETTEXTW, text.size(), reinterpret_cast<LPARAM>(&hit.ti));
     return ui::win32::narrow(text.data());
 }
 
@@ -232,9 +238,12 @@ WindowState Win32Driver::state() {
     for (int n = 1; n <= 12; ++n) {
         const auto id = static_cast<LabelId>(n);
         HWND label = window_.control(labelName(n));
-        state.labels.at(static_cast<std::size_t>(n - 1)) = {window.label(id).shownText(),
-                                                            tooltipOf(window_.tooltips(), label),
-                                                            accessibleName(label)};
+        RECT rect{};
+        GetWindowRect(label, &rect);
+        const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
+        state.labels.at(static_cast<std::size_t>(n - 1)) = {
+            window.label(id).shownText(),
+            tooltipAt(window_.tooltips(), controlUnder(middle), middle), accessibleName(label)};
     }
     settle(); // the live-region events arrive through the message queue
     state.announced = std::exchange(heard, {});
