@@ -132,6 +132,15 @@ std::span<const LabelRow> labelTable() {
 const LabelRow& labelRow(LabelId id) {
     return kLabels.at(kLabelRowIndex.at(static_cast<std::size_t>(id)));
 }
+// Lines and options are numbered from 1 and 5 in their tables' order.
+static_assert(kLines.at(0).id == LineId::Line1 && kLines.at(2).id == LineId::Line3);
+static_assert(kOptions.at(0).id == OptionId::Option5 && kOptions.at(1).id == OptionId::Option6);
+const LineRow& lineRow(LineId id) {
+    return kLines.at(static_cast<std::size_t>(id) - 1);
+}
+const OptionRow& optionRow(OptionId id) {
+    return kOptions.at(static_cast<std::size_t>(id) - static_cast<std::size_t>(OptionId::Option5));
+}
 std::span<const LineRow> lineTable() {
     return kLines;
 }

@@ -84,6 +84,8 @@ struct MenuCommandRow {
 std::span<const LabelRow> labelTable();
 const LabelRow& labelRow(LabelId id);
 std::span<const LineRow> lineTable();
+const LineRow& lineRow(LineId id);
+const OptionRow& optionRow(OptionId id);
 std::span<const ButtonRow> buttonTable();
 const FrameRow& displayModeFrame();
 std::span<const OptionRow> optionTable();

@@ -227,10 +227,6 @@ void MainWindow::focusControl(std::string_view name) {
     }
 }
 
-void MainWindow::runtimeErrorRaised(RuntimeErrorKind kind) {
-    emit runtimeErrorReported(kind);
-}
-
 void MainWindow::installKeyPreview() {
     // Every key press of this window arrives once at its top-level QWindow, before the widget
     // dispatch hands it to the focused control (or to the window when nothing has the focus).
@@ -258,7 +254,6 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     // Closing is never refused: the program ends with the window, nothing is asked or saved.
     session_.close();
     event->accept();
-    emit unloaded();
 }
 
 } // namespace quorvel::ui

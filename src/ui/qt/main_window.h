@@ -24,6 +24,7 @@ public:
     MainWindow();
 
     [[nodiscard]] const Form1& form() const { return session_.form(); }
+    [[nodiscard]] session::Session& session() { return session_; }
     [[nodiscard]] CaptionLabel* label(LabelId id) const;
     [[nodiscard]] QWidget* line(LineId id) const;
 
@@ -37,14 +38,11 @@ public:
     void announce(std::string_view text) override;
     [[nodiscard]] std::string focusedControl() const override;
     void focusControl(std::string_view name) override;
-    void runtimeErrorRaised(RuntimeErrorKind kind) override;
 
 signals:
     // Emitted with the box already built and just before it runs modally; text is the program's
     // own text, before its carriage returns became line breaks for display.
     void messageBoxAboutToShow(QMessageBox* box, const QString& text);
-    void runtimeErrorReported(quorvel::RuntimeErrorKind kind);
-    void unloaded();
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -91,6 +91,10 @@ inline constexpr std::array kEventTable{
     return std::nullopt;
 }
 
+// A control's id on Windows: its event's, else for a label 100 + its number (so it can be read
+// from outside), else 0xFFFF, the id nothing refers to.
+[[nodiscard]] int controlIdOf(std::string_view control);
+
 [[nodiscard]] constexpr Narration narrationAfter(Event event) {
     const EventRow* row = eventRowOf(event);
     return row != nullptr ? row->announces : Narration::None;

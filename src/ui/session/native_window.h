@@ -36,8 +36,23 @@ public:
     // controls (the menu bar, another window).
     [[nodiscard]] virtual std::string focusedControl() const = 0;
     virtual void focusControl(std::string_view name) = 0;
-    // Told before a run-time error is presented, so observers can tell it from other boxes.
-    virtual void runtimeErrorRaised(RuntimeErrorKind /*kind*/) {}
+};
+
+// What a test watches for besides what the window shows: a box about to open (with the text as
+// the program wrote it), a run-time error about to be presented, the end of the window.
+class SessionObserver {
+public:
+    SessionObserver() = default;
+    SessionObserver(const SessionObserver&) = delete;
+    SessionObserver& operator=(const SessionObserver&) = delete;
+    SessionObserver(SessionObserver&&) = delete;
+    SessionObserver& operator=(SessionObserver&&) = delete;
+    virtual ~SessionObserver() = default;
+
+    virtual void boxOpening(std::string_view /*text*/, std::string_view /*title*/,
+                            MessageIcon /*icon*/) {}
+    virtual void runtimeError(RuntimeErrorKind /*kind*/) {}
+    virtual void ended() {}
 };
 
 } // namespace quorvel::session

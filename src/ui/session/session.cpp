@@ -161,6 +161,9 @@ void Session::messageBox(std::string_view text, std::string_view title, MessageI
     const std::string focus = lastFocus_;
     ++boxesShown_;
     boxOpen_ = true;
+    if (observer_ != nullptr) {
+        observer_->boxOpening(text, title, icon);
+    }
     window_.messageBox(text, title, icon);
     boxOpen_ = false;
     if (!ended_ && !focus.empty()) {
@@ -171,12 +174,17 @@ void Session::messageBox(std::string_view text, std::string_view title, MessageI
 void Session::unload() {
     if (!ended_) {
         ended_ = true;
+        if (observer_ != nullptr) {
+            observer_->ended();
+        }
         window_.unload();
     }
 }
 
 void Session::runtimeErrorRaised(RuntimeErrorKind kind) {
-    window_.runtimeErrorRaised(kind);
+    if (observer_ != nullptr) {
+        observer_->runtimeError(kind);
+    }
 }
 
 } // namespace quorvel::session

@@ -31,6 +31,8 @@ public:
     void close();
     // Lays every label out again, after the display or its fonts changed.
     void relayout();
+    // One observer at a time; nullptr for none.
+    void observe(SessionObserver* observer) { observer_ = observer; }
 
     [[nodiscard]] bool ended() const { return ended_; }
     [[nodiscard]] bool boxOpen() const { return boxOpen_; }
@@ -62,6 +64,7 @@ private:
     [[nodiscard]] const LabelState& state(LabelId label) const;
 
     NativeWindow& window_;
+    SessionObserver* observer_ = nullptr;
     std::array<LabelState, 12> labels_; // Label1 ... Label12
     std::string lastFocus_;             // the last of the window's controls to have the focus
     std::string_view chosenOption_;     // the display-mode option chosen now

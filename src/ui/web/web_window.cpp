@@ -22,24 +22,6 @@ namespace {
 // CSS pixels are pixels at 96 dpi; the browser scales them for the screen.
 constexpr int kCssDpi = 96;
 
-std::string nameOf(LineId id) {
-    for (const LineRow& row : lineTable()) {
-        if (row.id == id) {
-            return std::string(row.name);
-        }
-    }
-    return {};
-}
-
-std::string nameOf(OptionId id) {
-    for (const OptionRow& row : optionTable()) {
-        if (row.id == id) {
-            return std::string(row.name);
-        }
-    }
-    return {};
-}
-
 } // namespace
 
 WebWindow::WebWindow() {
@@ -70,17 +52,14 @@ void WebWindow::showLabel(LabelId label, const session::LabelLook& look) {
 }
 
 void WebWindow::setLineVisible(LineId line, bool visible) {
-    qv_set_line_visible(nameOf(line).c_str(), visible ? 1 : 0);
+    qv_set_line_visible(std::string(lineRow(line).name).c_str(), visible ? 1 : 0);
 }
 
 bool WebWindow::optionSelected(OptionId option) const {
-    return qv_option_selected(nameOf(option).c_str()) != 0;
+    return qv_option_selected(std::string(optionRow(option).name).c_str()) != 0;
 }
 
 void WebWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
-    if (messageBoxOpening) {
-        messageBoxOpening(text, title, icon);
-    }
     qv_message_box(std::string(text).c_str(), std::string(title).c_str(),
                    icon == MessageIcon::Error ? 1 : 0);
 }
@@ -91,9 +70,6 @@ void WebWindow::unload() {
     }
     ended_ = true;
     qv_end_page();
-    if (windowUnloaded) {
-        windowUnloaded();
-    }
 }
 
 void WebWindow::announce(std::string_view text) {
@@ -108,12 +84,6 @@ std::string WebWindow::focusedControl() const {
 
 void WebWindow::focusControl(std::string_view name) {
     qv_focus(std::string(name).c_str());
-}
-
-void WebWindow::runtimeErrorRaised(RuntimeErrorKind kind) {
-    if (runtimeErrorReported) {
-        runtimeErrorReported(kind);
-    }
 }
 
 } // namespace quorvel::ui::web

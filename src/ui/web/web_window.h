@@ -3,7 +3,6 @@
 #include "ui/session/native_window.h"
 #include "ui/session/session.h"
 
-#include <functional>
 #include <string>
 #include <string_view>
 
@@ -35,13 +34,6 @@ public:
     void announce(std::string_view text) override;
     [[nodiscard]] std::string focusedControl() const override;
     void focusControl(std::string_view name) override;
-    void runtimeErrorRaised(RuntimeErrorKind kind) override;
-
-    // Observers for the scenario runner.
-    std::function<void(std::string_view text, std::string_view title, MessageIcon icon)>
-        messageBoxOpening;
-    std::function<void(RuntimeErrorKind)> runtimeErrorReported;
-    std::function<void()> windowUnloaded;
 
 private:
     bool ended_ = false;

@@ -17,24 +17,7 @@ namespace {
 constexpr wchar_t kWindowClass[] = L"QuorvelCalculator";
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
 constexpr int kAnnouncementId = 500;
-constexpr int kNoId = 0xFFFF; // IDC_STATIC: a control nothing refers to by its id
-constexpr int kFirstLabelId = 100;
 constexpr double kDefaultFontPoints = 9;
-
-// Controls with a handler take their id from the event table (clear of IDOK and IDCANCEL, which
-// the dialog manager sends for Enter and Escape: the window has no default or cancel button);
-// the labels are 100 + their number, so they can be read from outside by id.
-int controlIdOf(std::string_view name) {
-    if (const auto event = session::eventOfControl(name)) {
-        return session::eventRowOf(*event)->id;
-    }
-    for (const LabelRow& row : labelTable()) {
-        if (row.name == name) {
-            return kFirstLabelId + static_cast<int>(row.id);
-        }
-    }
-    return kNoId;
-}
 
 int screenDpi() {
     HDC screen = GetDC(nullptr);
@@ -132,7 +115,7 @@ void CalculatorWindow::createControls() {
 
 void CalculatorWindow::createLabels() {
     for (const LabelRow& row : labelTable()) {
-        const int id = controlIdOf(row.name);
+        const int id = session::controlIdOf(row.name);
         auto label = std::make_unique<CaptionStatic>(row, hwnd_, id, dpi_, tooltips_);
         controls_.push_back({row.name, label->handle(), id});
         labels_.at(static_cast<std::size_t>(row.id)) = std::move(label);
@@ -141,7 +124,7 @@ void CalculatorWindow::createLabels() {
 
 void CalculatorWindow::createButtons() {
     for (const ButtonRow& row : buttonTable()) {
-        const int id = controlIdOf(row.name);
+        const int id = session::controlIdOf(row.name);
         HWND button = createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP, row.rect, id);
         HFONT font = defaultFont_;
         if (row.font.points > 0) {
@@ -155,13 +138,14 @@ void CalculatorWindow::createButtons() {
 
 void CalculatorWindow::createDisplayModeGroup() {
     const FrameRow& frameRow = displayModeFrame();
-    HWND frame = createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameRow.rect, kNoId);
+    const int frameId = session::controlIdOf(frameRow.name);
+    HWND frame = createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameRow.rect, frameId);
     SendMessageW(frame, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
-    controls_.push_back({frameRow.name, frame, kNoId});
+    controls_.push_back({frameRow.name, frame, frameId});
     for (const OptionRow& row : optionTable()) {
         // The options are children of the window, placed inside the frame: a group box passes no
         // notifications on.
-        const int id = controlIdOf(row.name);
+        const int id = session::controlIdOf(row.name);
         HWND option =
             createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON, inWindow(row, frameRow), id);
         SendMessageW(option, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
@@ -174,7 +158,7 @@ void CalculatorWindow::createDisplayModeGroup() {
 void CalculatorWindow::createMenu() {
     HMENU bar = CreateMenu();
     for (const MenuCommandRow& row : menuTable()) {
-        const int id = controlIdOf(row.name);
+        const int id = session::controlIdOf(row.name);
         AppendMenuW(bar, MF_STRING, static_cast<UINT_PTR>(id), widen(row.caption).c_str());
         controls_.push_back({row.name, nullptr, id});
     }
@@ -222,10 +206,6 @@ std::string CalculatorWindow::nameOf(HWND hwnd) const {
     return found != controls_.end() ? std::string(found->name) : std::string();
 }
 
-int CalculatorWindow::menuCommandId(std::string_view name) const {
-    return controlIdOf(name);
-}
-
 const CaptionStatic& CalculatorWindow::label(LabelId id) const {
     return *labels_.at(static_cast<std::size_t>(id));
 }
@@ -235,13 +215,8 @@ CaptionStatic& CalculatorWindow::label(LabelId id) {
 }
 
 RECT CalculatorWindow::lineRect(LineId id) const {
-    for (const LineRow& row : lineTable()) {
-        if (row.id == id) {
-            const PixelRect r = barRect(row, dpi_);
-            return {r.left, r.top, r.left + r.width, r.top + r.height};
-        }
-    }
-    return {};
+    const PixelRect r = barRect(lineRow(id), dpi_);
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
 
 bool CalculatorWindow::preTranslate(MSG& message) {
@@ -353,9 +328,6 @@ void CalculatorWindow::onActivate(WPARAM wParam) {
 void CalculatorWindow::onDestroy() {
     SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
     hwnd_ = nullptr;
-    if (windowUnloaded) {
-        windowUnloaded();
-    }
     PostQuitMessage(0);
 }
 
@@ -377,18 +349,10 @@ void CalculatorWindow::setLineVisible(LineId id, bool visible) {
 }
 
 bool CalculatorWindow::optionSelected(OptionId option) const {
-    for (const OptionRow& row : optionTable()) {
-        if (row.id == option) {
-            return SendMessageW(control(row.name), BM_GETCHECK, 0, 0) == BST_CHECKED;
-        }
-    }
-    return false;
+    return SendMessageW(control(optionRow(option).name), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
 void CalculatorWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
-    if (messageBoxOpening) {
-        messageBoxOpening(text, title, icon);
-    }
     MessageBoxW(hwnd_, withWindowsLineBreaks(text).c_str(), widen(title).c_str(),
                 MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION));
     // Give the keyboard back to the calculator even where no window manager does so.
@@ -416,12 +380,6 @@ std::string CalculatorWindow::focusedControl() const {
 void CalculatorWindow::focusControl(std::string_view name) {
     if (HWND target = control(name); target != nullptr) {
         SetFocus(target);
-    }
-}
-
-void CalculatorWindow::runtimeErrorRaised(RuntimeErrorKind kind) {
-    if (runtimeErrorReported) {
-        runtimeErrorReported(kind);
     }
 }
 

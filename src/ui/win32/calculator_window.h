@@ -8,7 +8,6 @@
 #include <windows.h>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -32,6 +31,7 @@ public:
     [[nodiscard]] HWND handle() const { return hwnd_; }
     [[nodiscard]] bool unloaded() const { return hwnd_ == nullptr; }
     [[nodiscard]] const Form1& form() const { return session_.form(); }
+    [[nodiscard]] session::Session& session() { return session_; }
 
     // Every message of the thread passes here before it is dispatched: the window previews each
     // key press of its own once, before the focused control sees it, then the dialog manager
@@ -44,14 +44,7 @@ public:
     [[nodiscard]] const CaptionStatic& label(LabelId id) const;
     [[nodiscard]] HWND tooltips() const { return tooltips_; }
     [[nodiscard]] RECT lineRect(LineId id) const;
-    [[nodiscard]] int menuCommandId(std::string_view name) const;
     [[nodiscard]] HWND announcement() const { return announcer_->handle(); }
-
-    // Told just before a message box opens (the text as the program wrote it), before a
-    // run-time error is presented, and when the window has been unloaded.
-    std::function<void(std::string_view, std::string_view, MessageIcon)> messageBoxOpening;
-    std::function<void(RuntimeErrorKind)> runtimeErrorReported;
-    std::function<void()> windowUnloaded;
 
     // session::NativeWindow
     [[nodiscard]] session::LabelDisplay labelDisplay() const override;
@@ -63,7 +56,6 @@ public:
     void announce(std::string_view text) override;
     [[nodiscard]] std::string focusedControl() const override;
     void focusControl(std::string_view name) override;
-    void runtimeErrorRaised(RuntimeErrorKind kind) override;
 
 private:
     struct NamedControl {

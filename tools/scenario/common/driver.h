@@ -2,6 +2,8 @@
 
 #include "transcript.h"
 
+#include "ui/session/native_window.h"
+
 #include <iosfwd>
 #include <string>
 
@@ -31,6 +33,21 @@ public:
     virtual void wait(int milliseconds) = 0;
     // What the event loop would do before the user's next action: deliver what is pending.
     virtual void settle() = 0;
+};
+
+// Writes what the session reports besides the window to the transcript: run-time errors and the
+// end of the window. A driver that does not read its boxes from the real window writes them here
+// too.
+class TranscriptObserver : public session::SessionObserver {
+public:
+    explicit TranscriptObserver(Transcript& transcript)
+        : transcript_(transcript) {}
+
+    void runtimeError(RuntimeErrorKind kind) override { transcript_.runtimeError(kind); }
+    void ended() override { transcript_.ended(); }
+
+private:
+    Transcript& transcript_;
 };
 
 // Plays one scenario line; false for a blank line or a comment, which do nothing.

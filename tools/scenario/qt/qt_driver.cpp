@@ -65,17 +65,20 @@ std::string shownText(const ui::CaptionLabel& label) {
 } // namespace
 
 QtDriver::QtDriver(ui::MainWindow& window, Transcript& transcript)
-    : window_(window)
+    : TranscriptObserver(transcript)
+    , window_(window)
     , transcript_(transcript) {
     connect(&window_, &ui::MainWindow::messageBoxAboutToShow, this, &QtDriver::answerMessageBox);
-    connect(&window_, &ui::MainWindow::runtimeErrorReported, this,
-            [this](RuntimeErrorKind kind) { transcript_.runtimeError(kind); });
-    connect(&window_, &ui::MainWindow::unloaded, this, [this] { transcript_.ended(); });
+    window_.session().observe(this);
     // A screen reader hears the notification object each time it is shown: listen there.
     announcement_ = window_.findChild<QWidget*>(QStringLiteral("announcement"));
     if (announcement_ != nullptr) {
         announcement_->installEventFilter(this);
     }
+}
+
+QtDriver::~QtDriver() {
+    window_.session().observe(nullptr);
 }
 
 bool QtDriver::eventFilter(QObject* watched, QEvent* event) {

@@ -17,10 +17,15 @@ namespace quorvel::scenario {
 
 // Drives the calculator window on Qt Widgets with QTest's synthetic input, which goes through the
 // window system interface as platform input does.
-class QtDriver : public QObject, public Driver {
+class QtDriver : public QObject, public Driver, private TranscriptObserver {
     Q_OBJECT
 public:
     QtDriver(ui::MainWindow& window, Transcript& transcript);
+    ~QtDriver() override;
+    QtDriver(const QtDriver&) = delete;
+    QtDriver& operator=(const QtDriver&) = delete;
+    QtDriver(QtDriver&&) = delete;
+    QtDriver& operator=(QtDriver&&) = delete;
 
     void click(const std::string& name) override;
     void chooseMenuCommand(const std::string& name) override;
@@ -38,6 +43,7 @@ private:
 
     ui::MainWindow& window_;
     Transcript& transcript_;
+
     QWidget* announcement_ = nullptr;
     std::vector<std::string> announced_; // heard since the last dump
 };

@@ -44,22 +44,19 @@ std::string flag(bool value) {
 } // namespace
 
 WebDriver::WebDriver(ui::web::WebWindow& window, Transcript& transcript)
-    : window_(window)
+    : TranscriptObserver(transcript)
+    , window_(window)
     , transcript_(transcript) {
-    window_.messageBoxOpening = [this](std::string_view text, std::string_view title,
-                                       MessageIcon icon) {
-        transcript_.message(title, text, icon);
-    };
-    window_.runtimeErrorReported = [this](RuntimeErrorKind kind) {
-        transcript_.runtimeError(kind);
-    };
-    window_.windowUnloaded = [this] { transcript_.ended(); };
+    window_.session().observe(this);
 }
 
 WebDriver::~WebDriver() {
-    window_.messageBoxOpening = nullptr;
-    window_.runtimeErrorReported = nullptr;
-    window_.windowUnloaded = nullptr;
+    window_.session().observe(nullptr);
+}
+
+// The page answers the box itself while a scenario plays.
+void WebDriver::boxOpening(std::string_view text, std::string_view title, MessageIcon icon) {
+    transcript_.message(title, text, icon);
 }
 
 std::string WebDriver::takeAction() {

@@ -15,7 +15,7 @@ namespace quorvel::scenario {
 // browser's event loop (and may open a box that the handler waits for), so the driver does not
 // act itself: it tells the page's script what to do next, as one JSON object, and the script
 // does it with real DOM events and waits for the handler before playing the next line.
-class WebDriver final : public Driver {
+class WebDriver final : public Driver, private TranscriptObserver {
 public:
     WebDriver(ui::web::WebWindow& window, Transcript& transcript);
     ~WebDriver() override;
@@ -36,6 +36,8 @@ public:
     void settle() override {}
 
 private:
+    void boxOpening(std::string_view text, std::string_view title, MessageIcon icon) override;
+
     ui::web::WebWindow& window_;
     Transcript& transcript_;
     std::string action_;

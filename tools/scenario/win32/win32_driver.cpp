@@ -1,6 +1,7 @@
 #include "win32_driver.h"
 
 #include "app/form1.h"
+#include "ui/session/event_table.h"
 #include "ui/win32/calculator_window.h"
 #include "ui/win32/text.h"
 
@@ -129,17 +130,10 @@ void setModifiers(bool shift, bool ctrl, bool alt) {
 } // namespace
 
 Win32Driver::Win32Driver(ui::win32::CalculatorWindow& window, Transcript& transcript)
-    : window_(window)
+    : TranscriptObserver(transcript)
+    , window_(window)
     , transcript_(transcript) {
-    window_.messageBoxOpening = [this](std::string_view text, std::string_view title,
-                                       MessageIcon icon) {
-        transcript_.message(title, text, icon);
-        answerTimer = SetTimer(nullptr, 0, 10, answerMessageBox);
-    };
-    window_.runtimeErrorReported = [this](RuntimeErrorKind kind) {
-        transcript_.runtimeError(kind);
-    };
-    window_.windowUnloaded = [this] { transcript_.ended(); };
+    window_.session().observe(this);
     heard.clear();
     liveRegionHook_ =
         SetWinEventHook(EVENT_OBJECT_LIVEREGIONCHANGED, EVENT_OBJECT_LIVEREGIONCHANGED, nullptr,
@@ -147,7 +141,14 @@ Win32Driver::Win32Driver(ui::win32::CalculatorWindow& window, Transcript& transc
 }
 
 Win32Driver::~Win32Driver() {
+    window_.session().observe(nullptr);
     UnhookWinEvent(liveRegionHook_);
+}
+
+// The box is answered with OK from inside its own modal loop, once it is up.
+void Win32Driver::boxOpening(std::string_view text, std::string_view title, MessageIcon icon) {
+    transcript_.message(title, text, icon);
+    answerTimer = SetTimer(nullptr, 0, 10, answerMessageBox);
 }
 
 // The control a real mouse at that point would click: the topmost visible child there that does
@@ -194,7 +195,7 @@ void Win32Driver::click(const std::string& name) {
 }
 
 void Win32Driver::chooseMenuCommand(const std::string& name) {
-    PostMessageW(window_.handle(), WM_COMMAND, MAKEWPARAM(window_.menuCommandId(name), 0), 0);
+    PostMessageW(window_.handle(), WM_COMMAND, MAKEWPARAM(session::controlIdOf(name), 0), 0);
 }
 
 void Win32Driver::pressKey(int virtualKey, bool shift, bool ctrl, bool alt) {

@@ -13,7 +13,7 @@ namespace quorvel::scenario {
 // Drives the calculator window on Win32 with input messages posted to the control under the
 // mouse or with the keyboard focus, run through the same loop as the program's own: the key
 // preview, the dialog manager, dispatch.
-class Win32Driver final : public Driver {
+class Win32Driver final : public Driver, private TranscriptObserver {
 public:
     Win32Driver(ui::win32::CalculatorWindow& window, Transcript& transcript);
     ~Win32Driver() override;
@@ -31,6 +31,7 @@ public:
     void settle() override;
 
 private:
+    void boxOpening(std::string_view text, std::string_view title, MessageIcon icon) override;
     [[nodiscard]] HWND controlUnder(POINT screen) const;
     [[nodiscard]] HWND keyboardTarget() const;
 
