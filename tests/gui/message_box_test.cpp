@@ -1,10 +1,12 @@
-// Message boxes over the real window, offscreen: they speak in the window's Japanese face.
+// Message boxes over the real window, offscreen: they speak in the window's Japanese face, and
+// give the focus back where the user was.
 #include "ui/qt/main_window.h"
 
 #include <QAbstractButton>
 #include <QFontInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -26,6 +28,31 @@ TEST(MessageBox, UsesTheWindowsJapaneseFace) {
     window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
     EXPECT_FALSE(boxFamily.isEmpty());
     EXPECT_EQ(boxFamily, QFontInfo(window.font()).family());
+}
+
+// The menu reached from the keyboard, as a keyboard or screen-reader user reaches it: Alt, Right
+// to バージョン情報, Enter. Once the box is closed the focus is back on the button the user was on,
+// not on the menu bar, and Tab goes on from there.
+TEST(MessageBox, FromTheMenuByKeyboardGivesTheFocusBackToTheButton) {
+    MainWindow window;
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    QObject::connect(&window, &MainWindow::messageBoxAboutToShow, &window,
+                     [](QMessageBox* box, const QString& /*text*/) {
+                         QTimer::singleShot(0, box,
+                                            [box] { box->button(QMessageBox::Ok)->click(); });
+                     });
+    auto* operatorButton = window.findChild<QPushButton*>(QStringLiteral("Command14"));
+    QTest::mouseClick(operatorButton, Qt::LeftButton);
+    for (const Qt::Key key : {Qt::Key_Alt, Qt::Key_Right, Qt::Key_Return}) {
+        QTest::keyClick(window.windowHandle(), key);
+    }
+    QApplication::processEvents();
+    ASSERT_NE(QApplication::focusWidget(), nullptr);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Command14");
+    QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
+    EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Command15");
 }
 
 } // namespace

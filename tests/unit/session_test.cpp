@@ -80,6 +80,8 @@ INSTANTIATE_TEST_SUITE_P(
                                                 Event::Command8_Click, Event::Command1_Click}),
                "答え マイナス 3と6分の1"},
         Spoken{"nothing_when_there_is_no_result", {Event::Option6_Click}, ""},
+        Spoken{"nothing_for_the_option_already_chosen",
+               then(kOneAndAHalfPlusTwoThirds, {Event::Command1_Click, Event::Option5_Click}), ""},
         Spoken{"nothing_when_a_box_spoke_for_itself", {Event::Command1_Click}, ""},
         Spoken{"nothing_for_the_version_box", {Event::FileBer_Click}, ""},
         Spoken{"nothing_after_the_window_has_gone", {Event::Command3_Click}, ""}),

@@ -64,13 +64,6 @@ constexpr std::array<KeyPair, 34> kOtherKeys{{
     {Qt::Key_yen, VkBackslash},
 }};
 
-const KeyPair* byVirtualKey(std::span<const KeyPair> pairs, int virtualKey) {
-    const auto found = std::find_if(pairs.begin(), pairs.end(), [virtualKey](const KeyPair& p) {
-        return p.virtualKey == virtualKey;
-    });
-    return found != pairs.end() ? &*found : nullptr;
-}
-
 int lookUp(std::span<const KeyPair> pairs, int qtKey) {
     const auto found = std::find_if(pairs.begin(), pairs.end(),
                                     [qtKey](const KeyPair& p) { return p.qtKey == qtKey; });
@@ -120,8 +113,6 @@ int fromX11(const KeyFacts& key) {
         return VkDivide;
     case 0xffbd: // KP_Equal, which Qt reports without KeypadModifier
         return VkKeypadEqual;
-    case 0xff9f: // KP_Delete
-        return VkDelete;
     default:
         return fromQtKey(key);
     }
@@ -153,28 +144,6 @@ int windowsVirtualKey(const KeyFacts& key, NativeKeyCodes native) {
         return static_cast<int>(key.nativeVirtualKey);
     }
     return fromQtKey(key);
-}
-
-std::optional<QtKey> qtKeyOf(int virtualKey) {
-    if (virtualKey >= Vk0 && virtualKey <= Vk9) {
-        return QtKey{Qt::Key_0 + (virtualKey - Vk0), Qt::NoModifier};
-    }
-    if (virtualKey >= VkNumpad0 && virtualKey <= VkNumpad9) {
-        return QtKey{Qt::Key_0 + (virtualKey - VkNumpad0), Qt::KeypadModifier};
-    }
-    if (virtualKey >= VkA && virtualKey <= VkZ) {
-        return QtKey{Qt::Key_A + (virtualKey - VkA), Qt::NoModifier};
-    }
-    if (virtualKey >= VkF1 && virtualKey <= VkF24) {
-        return QtKey{Qt::Key_F1 + (virtualKey - VkF1), Qt::NoModifier};
-    }
-    if (const KeyPair* keypad = byVirtualKey(kKeypadKeys, virtualKey)) {
-        return QtKey{keypad->qtKey, Qt::KeypadModifier};
-    }
-    if (const KeyPair* other = byVirtualKey(kOtherKeys, virtualKey)) {
-        return QtKey{other->qtKey, Qt::NoModifier};
-    }
-    return std::nullopt;
 }
 
 } // namespace quorvel::ui

@@ -33,12 +33,4 @@ struct KeyFacts {
 // layout puts on them; keypad keys are told apart from the same characters on the main keyboard.
 [[nodiscard]] int windowsVirtualKey(const KeyFacts& key, NativeKeyCodes native);
 
-struct QtKey {
-    int key = 0;
-    Qt::KeyboardModifiers modifiers;
-};
-
-// The key Qt reports for a virtual-key code, NumLock on: what a test presses for it.
-[[nodiscard]] std::optional<QtKey> qtKeyOf(int virtualKey);
-
 } // namespace quorvel::ui

@@ -1,5 +1,7 @@
 #include "qt_driver.h"
 
+#include "key_press.h"
+
 #include "app/form1.h"
 #include "ui/qt/main_window.h"
 
@@ -109,7 +111,7 @@ void QtDriver::chooseMenuCommand(const std::string& name) {
 }
 
 void QtDriver::pressKey(int virtualKey, bool shift, bool ctrl, bool alt) {
-    const auto press = ui::qtKeyOf(virtualKey);
+    const auto press = qtKeyFor(virtualKey);
     if (!press) {
         return;
     }
@@ -119,7 +121,7 @@ void QtDriver::pressKey(int virtualKey, bool shift, bool ctrl, bool alt) {
     modifiers.setFlag(Qt::AltModifier, alt);
     // Through the window system interface, so the key reaches the focused widget the way a
     // platform key event does.
-    QTest::keyClick(window_.windowHandle(), static_cast<Qt::Key>(press->key), modifiers);
+    QTest::keyClick(window_.windowHandle(), press->key, modifiers);
 }
 
 void QtDriver::close() {
