@@ -1,6 +1,5 @@
 #include "entry/keyboard.h"
 
-#include <algorithm>
 #include <array>
 
 namespace quorvel {
@@ -47,9 +46,12 @@ std::span<const KeyRow> keyTable() {
 }
 
 std::optional<Event> ButtonOfKey(std::int16_t keyCode) {
-    const auto row = std::find_if(kKeys.begin(), kKeys.end(),
-                                  [keyCode](const KeyRow& r) { return r.key == keyCode; });
-    return row != kKeys.end() ? std::optional<Event>(row->sameAs) : std::nullopt;
+    for (const KeyRow& row : kKeys) {
+        if (row.key == keyCode) {
+            return row.sameAs;
+        }
+    }
+    return std::nullopt;
 }
 
 } // namespace quorvel

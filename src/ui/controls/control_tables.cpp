@@ -2,6 +2,7 @@
 
 #include "ui/session/event_table.h"
 
+#include <algorithm>
 #include <array>
 
 namespace quorvel::ui {
@@ -93,12 +94,9 @@ constexpr std::array<std::string_view, 38> kTabOrder{
 // Every button, option and menu command has its event: a control added to the tables without one
 // stops the build instead of doing nothing, or failing, at run time.
 template <typename Rows> constexpr bool everyRowHasAnEvent(const Rows& rows) {
-    for (const auto& row : rows) {
-        if (!session::eventOfControl(row.name)) {
-            return false;
-        }
-    }
-    return true;
+    return std::all_of(rows.begin(), rows.end(), [](const auto& row) {
+        return session::eventOfControl(row.name).has_value();
+    });
 }
 static_assert(everyRowHasAnEvent(kButtons), "a button without a row in the event table");
 static_assert(everyRowHasAnEvent(kOptions), "an option without a row in the event table");

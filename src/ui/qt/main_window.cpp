@@ -133,7 +133,6 @@ void MainWindow::createDisplayModeGroup(QWidget* client) {
                 session_.activate(name);
             }
         });
-        options_.at(row.id == OptionId::Option5 ? 0 : 1) = option;
     }
 }
 
@@ -184,7 +183,7 @@ void MainWindow::setLineVisible(LineId id, bool visible) {
 }
 
 bool MainWindow::optionSelected(OptionId option) const {
-    return options_.at(option == OptionId::Option5 ? 0 : 1)->isChecked();
+    return client_->findChild<QRadioButton*>(toQString(optionRow(option).name))->isChecked();
 }
 
 void MainWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {

@@ -61,7 +61,6 @@ private:
     QWidget* client_ = nullptr;
     std::array<CaptionLabel*, 13> labels_{}; // by label number; [0] unused
     std::array<QWidget*, 4> lines_{};        // by line number; [0] unused
-    std::array<QRadioButton*, 2> options_{}; // Option5, Option6
     std::unique_ptr<Announcer> announcer_;
     session::Session session_{*this};
 };

@@ -181,9 +181,7 @@ void CalculatorWindow::onCommand(int id) {
     if (!event) {
         return;
     }
-    if (*event == Event::Option5_Click || *event == Event::Option6_Click) {
-        followSelectionWithTabStop();
-    }
+    followSelectionWithTabStop();
     session_.activate(*event);
 }
 

@@ -8,12 +8,20 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 // The window's controls, created from their tables.
 namespace quorvel::ui::win32 {
 namespace {
 
 constexpr int kAnnouncementId = 500;
 constexpr double kDefaultFontPoints = 9;
+
+bool isOption(std::string_view name) {
+    const auto options = optionTable();
+    return std::any_of(options.begin(), options.end(),
+                       [name](const OptionRow& row) { return row.name == name; });
+}
 
 } // namespace
 
@@ -92,15 +100,15 @@ void CalculatorWindow::createMenu() {
 
 void CalculatorWindow::applyTabOrder() {
     // The dialog manager moves the focus in z-order: stack the controls in the tab order. Each
-    // control starts a group of its own but the second option, so the arrow keys move within the
-    // display-mode group only.
+    // control starts a group of its own but the options after the first, so the arrow keys move
+    // within the display-mode group only.
     HWND previous = HWND_TOP;
     for (const std::string_view name : tabOrder()) {
         HWND hwnd = control(name);
         if (hwnd == nullptr) {
             continue;
         }
-        if (name != "Option6") {
+        if (name == optionTable().front().name || !isOption(name)) {
             SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_GROUP);
         }
         SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
