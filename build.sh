@@ -91,6 +91,8 @@ test)
     (cd build/fuzz && ctest --output-on-failure)
     configure_windows build/windows build/debug
     cmake --build build/windows -j "$jobs"
+    # A Wine server left from an earlier run is tied to that run's display, which is gone.
+    WINEPREFIX="${XDG_CACHE_HOME:-$HOME/.cache}/quorvel/wineprefix" wineserver -k 2>/dev/null || true
     # The Windows window needs a display: one Xvfb for all of them.
     (cd build/windows && xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" \
         ctest -j "$jobs" --output-on-failure)

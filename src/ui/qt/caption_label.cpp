@@ -1,5 +1,6 @@
 #include "ui/qt/caption_label.h"
 
+#include "ui/qt/fonts.h"
 #include "ui/qt/qt_text.h"
 
 #include <QPaintEvent>
@@ -34,6 +35,7 @@ CaptionLabel::CaptionLabel(const LabelRow& row, QWidget* parent)
     setObjectName(toQString(row.name));
     setTextFormat(Qt::PlainText);
     setAlignment(toQtAlignment(row.alignment));
+    setFont(japaneseFont(row.font.points, row.font.bold));
     if (row.text) {
         QPalette colours = palette();
         colours.setColor(QPalette::WindowText, toQColor(*row.text));

@@ -30,12 +30,6 @@ QRect toQRect(const Rect& r) {
     return {p.left, p.top, p.width, p.height};
 }
 
-void applyFont(QWidget* widget, const FontChoice& font) {
-    if (font.points > 0) {
-        widget->setFont(japaneseFont(font.points, font.bold));
-    }
-}
-
 // An option group is entered by Tab on its selected button, as on every desktop: only the
 // selected one is a tab stop, the other still takes the focus when clicked.
 void followSelectionWithTabStop(QRadioButton* option) {
@@ -81,7 +75,6 @@ void MainWindow::createLabels(QWidget* client) {
     for (const LabelRow& row : labelTable()) {
         auto* label = new ClickableLabel(row, client);
         label->setGeometry(toQRect(row.rect));
-        applyFont(label, row.font);
         connect(label, &ClickableLabel::clicked, this,
                 [this, name = row.name] { session_.activate(name); });
         labels_.at(static_cast<std::size_t>(row.id)) = label;
@@ -106,7 +99,9 @@ void MainWindow::createButtons(QWidget* client) {
         // No button answers Enter as a default button would.
         button->setAutoDefault(false);
         button->setAccessibleDescription(toQString(row.description));
-        applyFont(button, row.font);
+        if (row.font.points > 0) {
+            button->setFont(japaneseFont(row.font.points, row.font.bold));
+        }
         connect(button, &QPushButton::clicked, this,
                 [this, name = row.name] { session_.activate(name); });
     }
