@@ -3,6 +3,7 @@
 #include "ui/session/native_window.h"
 
 #include <array>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -39,6 +40,9 @@ public:
     void messageBox(std::string_view text, std::string_view title, MessageIcon /*icon*/) override {
         boxes.push_back({std::string(text), std::string(title), focus});
         focus.clear(); // the box has the keyboard now
+        if (duringBox) {
+            duringBox();
+        }
     }
     void unload() override { unloaded = true; }
     void announce(std::string_view text) override { announced.emplace_back(text); }
@@ -49,7 +53,8 @@ public:
         return looks.at(static_cast<std::size_t>(label));
     }
 
-    bool improperMode = false; // 仮分数 selected
+    std::function<void()> duringBox; // what happens while a box is open
+    bool improperMode = false;       // 仮分数 selected
     bool unloaded = false;
     std::string focus; // "" when the focus is on none of the window's controls
     std::vector<Box> boxes;

@@ -157,6 +157,37 @@ TEST(SessionFocus, ABoxOpenedFromTheMenuBarGivesTheFocusBackToTheLastControl) {
     EXPECT_EQ(window.focus, "Command18");
 }
 
+// While a box is open the window takes no input: a click or a key that arrives meanwhile (a
+// toolkit that still delivers one) changes nothing and says nothing.
+TEST(SessionBox, NothingIsDoneOrSaidWhileABoxIsOpen) {
+    MemoryWindow window;
+    Session session(window);
+    session.start();
+    window.duringBox = [&session] {
+        session.activate("Command5");
+        session.keyDown(VkNumpad0 + 7, {});
+        session.close();
+    };
+    session.activate("Command1");
+    ASSERT_EQ(window.boxes.size(), 1U);
+    EXPECT_EQ(window.look(LabelId::Label9).caption, "");
+    EXPECT_TRUE(window.announced.empty());
+    EXPECT_FALSE(window.unloaded);
+}
+
+TEST(SessionEvents, EveryEventHasOneRowAndEveryControlOneId) {
+    for (int n = 0; n <= static_cast<int>(Event::FileBer_Click); ++n) {
+        EXPECT_NE(eventRowOf(static_cast<Event>(n)), nullptr) << "event " << n;
+    }
+    EXPECT_EQ(controlIdOf("Label1"), 101);
+    EXPECT_EQ(controlIdOf("Label12"), 112);
+    EXPECT_EQ(controlIdOf("Command24"), 224);
+    EXPECT_EQ(controlIdOf("FileBer"), 402);
+    EXPECT_EQ(controlIdOf("Frame2"), 0xFFFF);
+    EXPECT_EQ(eventOfId(controlIdOf("Option6")), Event::Option6_Click);
+    EXPECT_FALSE(eventOfId(controlIdOf("Label1")));
+}
+
 TEST(SessionEnd, NothingReachesTheWindowOnceItHasGone) {
     MemoryWindow window;
     Session session(window);
