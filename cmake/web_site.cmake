@@ -5,7 +5,8 @@
 #         -DVERSION=1.2.0 -P web_site.cmake
 file(MAKE_DIRECTORY "${OUT}/icons")
 set(files
-    "${SOURCE}/index.html" "${SOURCE}/page.css" "${SOURCE}/page.js" "${SOURCE}/scenario.js"
+    "${SOURCE}/index.html" "${SOURCE}/page.css" "${SOURCE}/box.js" "${SOURCE}/page.js"
+    "${SOURCE}/keys.js" "${SOURCE}/scenario.js"
     "${PROGRAM}/quorvel.js" "${PROGRAM}/quorvel.wasm")
 file(COPY ${files} DESTINATION "${OUT}")
 foreach(size 32 128 256)
@@ -16,7 +17,8 @@ set(PROJECT_VERSION "${VERSION}")
 configure_file("${SOURCE}/quorvel.webmanifest.in" "${OUT}/quorvel.webmanifest" @ONLY)
 
 set(contents "")
-foreach(name index.html page.css page.js scenario.js quorvel.js quorvel.wasm quorvel.webmanifest)
+foreach(name index.html page.css box.js page.js keys.js scenario.js quorvel.js quorvel.wasm
+             quorvel.webmanifest)
     file(SHA256 "${OUT}/${name}" hash)
     string(APPEND contents "${hash}")
 endforeach()

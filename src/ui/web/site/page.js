@@ -1,22 +1,18 @@
 // The page side of the calculator: builds the window's elements from the description the
 // WebAssembly window hands over (the control tables), forwards the user's clicks and keys to it,
-// and shows its message boxes.
+// and draws what it is told. Its message boxes are in box.js.
 'use strict';
 
 (() => {
   const FACE = '"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "Hiragino Kaku Gothic ProN", ' +
                '"Noto Sans CJK JP", sans-serif';
   const DEFAULT_POINTS = 9;
-  const TITLE_HEIGHT = 24;
-  const MENU_HEIGHT = 20;
 
   let controls = new Map(); // control name → element (options: their <input>)
   let labelFonts = new Map(); // label name → its font, for measuring
   let tabSequence = []; // the focusable controls in tab order
   let windowElement = null;
   let ended = false;
-  let boxOpen = false;
-  let playingScenario = false;
   let running = Promise.resolve(); // the handler the window is running, with any box it waits for
   const canvas = document.createElement('canvas').getContext('2d');
 
@@ -24,7 +20,7 @@
 
   // Handlers run one at a time and never while a box is open: the box is modal.
   function call(name, types, args) {
-    if (boxOpen || ended) {
+    if (quorvelBox.isOpen() || ended) {
       return running;
     }
     running = Module.ccall(name, null, types, args, {async: true});
@@ -313,80 +309,16 @@
       announcements % 2 === 0 ? `${text}\u00A0` : text;
   }
 
-  let answerBox = null; // closes the open box and lets the handler go on
-
-  function messageBox(text, title, error) {
-    const box = document.getElementById('box');
-    box.querySelector('.title-bar').textContent = title;
-    box.querySelector('.box-icon').className = `box-icon ${error ? 'error' : 'information'}`;
-    box.setAttribute('role', error ? 'alertdialog' : 'dialog');
-    document.getElementById('box-text').textContent = text.replaceAll('\r', '\n');
-    boxOpen = true;
-    return new Promise((resolve) => {
-      // The window takes input again as soon as the box has gone, not a task later when the
-      // browser fires its close event.
-      answerBox = () => {
-        answerBox = null;
-        box.close();
-        boxOpen = false;
-        resolve();
-      };
-      box.showModal();
-      document.getElementById('box-ok').focus();
-      if (playingScenario) setTimeout(() => document.getElementById('box-ok').click(), 0);
-    });
-  }
-
-  // What the page shows, read back from the elements for the scenario runner.
-  function read(what, name) {
-    const element = controls.get(name);
-    switch (what) {
-      case 'caption': return element.dataset.caption ?? '';
-      case 'shown': return element.children[0].textContent;
-      case 'tooltip': return element.title;
-      case 'name': return element.getAttribute('aria-label') ?? element.children[1].textContent;
-      case 'back': {
-        // As painted, &HBBGGRR.
-        const [r, g, b] = getComputedStyle(element).backgroundColor.match(/\d+/g).map(Number);
-        return String((b << 16) | (g << 8) | r);
-      }
-      case 'visible': return getComputedStyle(element).visibility === 'hidden' ? '0' : '1';
-      case 'announced': return (window.quorvelHeard?.splice(0) ?? []).join('\n');
-      default: return '';
-    }
-  }
-
   function readFocus() {
     return document.activeElement?.dataset?.name ?? '';
   }
 
-  // The next control for Tab (or Shift+Tab). In the option group only the selected option
-  // takes part. The sequence wraps round, as in the desktop window.
-  function nextInTabSequence(from, backwards) {
-    const sequence = tabSequence.filter((e) => e.tagName !== 'INPUT' || e.checked);
-    const at = sequence.indexOf(from);
-    if (at < 0) return sequence[backwards ? sequence.length - 1 : 0];
-    return sequence[(at + (backwards ? sequence.length - 1 : 1)) % sequence.length];
+  // What key preview needs (keys.js): whether the window takes input, and the handler to run.
+  function takesInput() {
+    return !quorvelBox.isOpen() && !ended && windowElement !== null;
   }
 
-  function isLastInTabSequence(from, backwards) {
-    const sequence = tabSequence.filter((e) => e.tagName !== 'INPUT' || e.checked);
-    return from === sequence[backwards ? 0 : sequence.length - 1];
-  }
-
-  // Key preview: every key press reaches the window's key handler once, before the focused
-  // control, whatever has the focus; the key is not consumed. Keys pressed while a box is open
-  // belong to the box.
-  function onKeyDown(e) {
-    if (boxOpen || ended || !windowElement) return;
-    const target = document.activeElement;
-    if (e.key === 'Enter' && target?.tagName === 'BUTTON' && windowElement.contains(target)) {
-      e.preventDefault(); // no button is a default button
-    }
-    if (e.key === 'Tab' && !e.ctrlKey && !e.altKey && isLastInTabSequence(target, e.shiftKey)) {
-      e.preventDefault();
-      nextInTabSequence(target, e.shiftKey).focus();
-    }
+  function keyDown(e) {
     call('qv_key_down', ['string', 'string', 'number', 'number', 'number'],
          [e.code, e.key, e.shiftKey ? 1 : 0, e.ctrlKey ? 1 : 0, e.altKey ? 1 : 0]);
   }
@@ -405,13 +337,14 @@
   window.quorvelPage = {
     // The window's toolkit operations, as the program calls them (bridge.js).
     build, remove, showLabel, setLineVisible, optionSelected, focus, end, announce, measure,
-    messageBox, read, readFocus,
-    // For the scenario runner (scenario.js).
-    ready, idle, nextInTabSequence,
+    readFocus,
+    messageBox: (text, title, error) => quorvelBox.show(text, title, error),
+    // For key preview (keys.js) and the scenario runner (scenario.js).
+    takesInput, keyDown, ready, idle,
+    tabSequence: () => tabSequence,
+    windowElement: () => windowElement,
     control: (name) => controls.get(name),
     options: () => tabSequence.filter((e) => e.tagName === 'INPUT'),
-    boxIsOpen: () => boxOpen,
-    answerBoxesAtOnce(on) { playingScenario = on; },
   };
   // The window is built by the program's main(); the page is ready once it has run.
   window.Module = {
@@ -420,20 +353,7 @@
       resolveReady();
     }],
   };
-  window.addEventListener('keydown', onKeyDown, true);
   window.addEventListener('resize', fit);
-  // OK and Escape answer the box.
-  document.getElementById('box-ok').addEventListener('click', () => answerBox?.());
-  document.getElementById('box').addEventListener('cancel', (e) => {
-    e.preventDefault();
-    answerBox?.();
-  });
-  // A press anywhere but on OK, inside the box or on the window behind it, leaves the focus on
-  // OK, so that Enter, Space and Escape still answer the box.
-  document.getElementById('box').addEventListener('mousedown', (e) => {
-    if (e.target.id !== 'box-ok') e.preventDefault();
-  });
-
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     navigator.serviceWorker.register('sw.js');
   }

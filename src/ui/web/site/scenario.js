@@ -35,7 +35,7 @@
     for (const type of ['keydown', 'keyup']) {
       const target = document.activeElement ?? document.body;
       const e = new KeyboardEvent(type, init);
-      if (target.dispatchEvent(e) && !page.boxIsOpen()) keyDefaultAction(target, key, e);
+      if (target.dispatchEvent(e) && !quorvelBox.isOpen()) keyDefaultAction(target, key, e);
       await page.idle();
     }
   }
@@ -59,6 +59,28 @@
     await page.idle();
   }
 
+  // What the page shows, read back from its elements: of a label its caption, the text it draws,
+  // its tooltip and accessible name; the colour painted behind a control; whether a line shows;
+  // what the live region said since the last read.
+  function read(what, name) {
+    const element = page.control(name);
+    switch (what) {
+      case 'caption': return element.dataset.caption ?? '';
+      case 'shown': return element.children[0].textContent;
+      case 'tooltip': return element.title;
+      case 'name': return element.getAttribute('aria-label') ?? element.children[1].textContent;
+      case 'back': {
+        // As painted, &HBBGGRR.
+        const [r, g, b] = getComputedStyle(element).backgroundColor.match(/\d+/g).map(Number);
+        return String((b << 16) | (g << 8) | r);
+      }
+      case 'visible': return getComputedStyle(element).visibility === 'hidden' ? '0' : '1';
+      case 'announced': return window.quorvelHeard.splice(0).join('\n');
+      default: return '';
+    }
+  }
+  page.read = read;
+
   // What a screen reader is told: each change of the live region, as it happens.
   window.quorvelHeard = [];
   new MutationObserver(() => {
@@ -72,7 +94,7 @@
   async function quorvelScenario(text) {
     await page.ready;
     await page.idle();
-    page.answerBoxesAtOnce(true);
+    quorvelBox.answerAtOnce(true);
     try {
       Module._qv_scenario_begin();
       window.quorvelHeard.length = 0;
@@ -83,7 +105,7 @@
       }
       return Module.ccall('qv_scenario_finish', 'string', [], []);
     } finally {
-      page.answerBoxesAtOnce(false);
+      quorvelBox.answerAtOnce(false);
     }
   }
 
