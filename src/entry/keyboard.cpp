@@ -41,10 +41,6 @@ constexpr std::array kKeys{
 
 } // namespace
 
-std::span<const KeyRow> keyTable() {
-    return kKeys;
-}
-
 std::optional<Event> ButtonOfKey(std::int16_t keyCode) {
     for (const KeyRow& row : kKeys) {
         if (row.key == keyCode) {

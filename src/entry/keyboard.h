@@ -4,7 +4,6 @@
 #include "entry/virtual_keys.h"
 
 #include <optional>
-#include <span>
 
 namespace quorvel {
 
@@ -15,8 +14,6 @@ struct KeyRow {
     VirtualKey key;
     Event sameAs;
 };
-
-[[nodiscard]] std::span<const KeyRow> keyTable();
 
 // The button whose operation the key performs, or nothing for a key the window ignores.
 [[nodiscard]] std::optional<Event> ButtonOfKey(std::int16_t keyCode);

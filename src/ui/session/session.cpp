@@ -63,10 +63,6 @@ void Session::relayout() {
     }
 }
 
-const LabelLook& Session::look(LabelId label) const {
-    return state(label).look;
-}
-
 Session::LabelState& Session::state(LabelId label) {
     return labels_.at(indexOf(label));
 }
@@ -76,9 +72,8 @@ const Session::LabelState& Session::state(LabelId label) const {
 }
 
 void Session::show(LabelId label) {
-    LabelState& s = state(label);
-    s.look = lookOf(label, s.caption, s.back, window_.labelDisplay());
-    window_.showLabel(label, s.look);
+    const LabelState& s = state(label);
+    window_.showLabel(label, lookOf(label, s.caption, s.back, window_.labelDisplay()));
 }
 
 // The focus a box gives back: the control the user was on. Opened from the menu bar by the

@@ -35,15 +35,12 @@ public:
     void observe(SessionObserver* observer) { observer_ = observer; }
 
     [[nodiscard]] bool ended() const { return ended_; }
-    [[nodiscard]] bool boxOpen() const { return boxOpen_; }
     [[nodiscard]] const Form1& form() const { return form_; }
-    [[nodiscard]] const LabelLook& look(LabelId label) const;
 
 private:
     struct LabelState {
         std::string caption;
         std::optional<Colour> back;
-        LabelLook look;
     };
 
     // Toolkit: what Form1 does to the window.

@@ -19,7 +19,6 @@ public:
     ~Announcer() = default;
 
     void announce(std::string_view message);
-    [[nodiscard]] HWND handle() const { return control_; }
 
 private:
     HWND control_;

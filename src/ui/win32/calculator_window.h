@@ -38,13 +38,12 @@ public:
     // gives Tab, the arrow keys and Space their usual meaning. True when the message is done.
     bool preTranslate(MSG& message);
 
-    // For the scenario runner: controls by name, the labels, the tooltips, the announcer.
+    // For the scenario runner: controls by name, the labels, the tooltips, the bars.
     [[nodiscard]] HWND control(std::string_view name) const;
     [[nodiscard]] std::string nameOf(HWND control) const;
     [[nodiscard]] const CaptionStatic& label(LabelId id) const;
     [[nodiscard]] HWND tooltips() const { return tooltips_; }
     [[nodiscard]] RECT lineRect(LineId id) const;
-    [[nodiscard]] HWND announcement() const { return announcer_->handle(); }
 
     // session::NativeWindow
     [[nodiscard]] session::LabelDisplay labelDisplay() const override;
