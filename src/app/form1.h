@@ -2,8 +2,10 @@
 
 #include "app/events.h"
 #include "app/toolkit.h"
+#include "arith/working.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace quorvel {
@@ -32,6 +34,8 @@ public:
     [[nodiscard]] Toolkit& toolkit() { return toolkit_; }
     [[nodiscard]] FormVariables& vars() { return vars_; }
     [[nodiscard]] const FormVariables& vars() const { return vars_; }
+    // The working of the last calculation, as it went.
+    [[nodiscard]] const Working& working() const { return working_; }
 
     // The window-level routines.
     std::int32_t GCD(std::int32_t M, std::int32_t N);
@@ -42,9 +46,11 @@ private:
     template <typename Handler> void guarded(Handler&& handler);
     void runEvent(Event event);
     void Form_KeyDown(std::int16_t keyCode, std::int16_t shift);
+    void calculate(Stage& stage, std::optional<LabelId>& field);
 
     Toolkit& toolkit_;
     FormVariables vars_;
+    Working working_;
 };
 
 } // namespace quorvel

@@ -1,0 +1,253 @@
+#include "ui/session/working_lines.h"
+
+#include "arith/decimal.h"
+#include "entry/operator_choice.h"
+#include "ui/controls/control_tables.h"
+
+#include <array>
+
+namespace quorvel::session {
+namespace {
+
+std::uint64_t magnitude(std::int64_t value) {
+    return value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
+                     : static_cast<std::uint64_t>(value);
+}
+
+// numerator / denominator as a fraction with its sign in front.
+ShownNumber fraction(std::int64_t numerator, std::int64_t denominator) {
+    ShownNumber shown;
+    shown.negative = numerator != 0 && ((numerator < 0) != (denominator < 0));
+    shown.numerator = static_cast<std::int64_t>(magnitude(numerator));
+    shown.denominator = static_cast<std::int64_t>(magnitude(denominator));
+    return shown;
+}
+
+// The result as ShowResult was given it: q + n/d, the sign on any of the three.
+ShownNumber mixed(std::int64_t q, std::int64_t n, std::int64_t d) {
+    ShownNumber shown;
+    shown.negative = q < 0 || n < 0 || d < 0;
+    shown.whole = static_cast<std::int64_t>(magnitude(q));
+    if (n != 0) {
+        shown.numerator = static_cast<std::int64_t>(magnitude(n));
+        shown.denominator = static_cast<std::int64_t>(magnitude(d));
+    }
+    return shown;
+}
+
+std::string spoken(const ShownNumber& number) {
+    std::string text = number.negative ? "マイナス " : "";
+    const bool hasFraction = number.denominator != 0;
+    if (number.whole != 0 || !hasFraction) {
+        text += std::to_string(number.whole);
+    }
+    if (hasFraction) {
+        text += (number.whole != 0 ? "と" : "") + std::to_string(number.denominator) + "分の" +
+                std::to_string(number.numerator);
+    }
+    return text;
+}
+
+std::string plain(const ShownNumber& number) {
+    std::string text = number.negative ? "-" : "";
+    const bool hasFraction = number.denominator != 0;
+    if (number.whole != 0 || !hasFraction) {
+        text += std::to_string(number.whole);
+    }
+    if (hasFraction) {
+        text += (number.whole != 0 ? " " : "") + std::to_string(number.numerator) + "/" +
+                std::to_string(number.denominator);
+    }
+    return text;
+}
+
+constexpr std::array<std::string_view, 4> kOperatorWords{"たす", "ひく", "かける", "わる"};
+
+// An operand as it was entered: whole part, numerator over denominator, texts as typed.
+std::string enteredOperand(const std::string& whole, const std::string& numerator,
+                           const std::string& denominator) {
+    const auto words = [](const std::string& text) {
+        return text.starts_with("-") ? "マイナス " + text.substr(1) : text;
+    };
+    std::string spokenOperand;
+    if (!whole.empty()) {
+        spokenOperand = whole == "-" ? "マイナス " : words(whole) + "と";
+    }
+    return spokenOperand + denominator + "分の" + words(numerator);
+}
+
+WorkingLine problemLine(const Working& working) {
+    const auto& e = working.entry; // Label7 ... Label12
+    const int kn = working.operatorCode;
+    WorkingLine line{"問題", {}, {}, ""};
+    line.sentence = "問題 " + enteredOperand(e[2], e[1], e[0]);
+    if (kn >= OperatorAdd && kn <= OperatorDivide) {
+        line.sentence += " " + std::string(kOperatorWords.at(static_cast<std::size_t>(kn - 1)));
+    }
+    line.sentence += " " + enteredOperand(e[5], e[4], e[3]);
+    return line;
+}
+
+WorkingLine stepLine(const Step& step) {
+    const auto& v = step.numbers;
+    switch (step.kind) {
+    case StepKind::FirstAsImproper:
+        return {"仮分数に直す",
+                {fraction(v[0], v[1])},
+                {},
+                "一つ目の数を仮分数に直すと " + spoken(fraction(v[0], v[1]))};
+    case StepKind::SecondAsImproper:
+        return {"仮分数に直す",
+                {fraction(v[0], v[1])},
+                {},
+                "二つ目の数を仮分数に直すと " + spoken(fraction(v[0], v[1]))};
+    case StepKind::CommonDenominator:
+        return {"通分する",
+                {fraction(v[1], v[0]), fraction(v[2], v[0])},
+                {"と"},
+                "分母を " + std::to_string(v[0]) + " にそろえると " + spoken(fraction(v[1], v[0])) +
+                    " と " + spoken(fraction(v[2], v[0]))};
+    case StepKind::AddNumerators:
+        return {"分子を足す",
+                {fraction(v[0], v[1])},
+                {},
+                "分子を足すと " + spoken(fraction(v[0], v[1]))};
+    case StepKind::SubtractNumerators:
+        return {"分子を引く",
+                {fraction(v[0], v[1])},
+                {},
+                "分子を引くと " + spoken(fraction(v[0], v[1]))};
+    case StepKind::ByReciprocal:
+        return {"逆数を掛ける",
+                {fraction(v[0], v[1]), fraction(v[2], v[3])},
+                {"×"},
+                "割る数を逆数にして掛けると " + spoken(fraction(v[0], v[1])) + " かける " +
+                    spoken(fraction(v[2], v[3]))};
+    case StepKind::MultiplyAcross:
+        return {"分子どうし、分母どうしを掛ける",
+                {fraction(v[0], v[1])},
+                {},
+                "分子どうし、分母どうしを掛けると " + spoken(fraction(v[0], v[1]))};
+    case StepKind::Reduced:
+        return {"約分する",
+                {fraction(v[1], v[2])},
+                {},
+                std::to_string(magnitude(v[0])) + " で約分すると " + spoken(fraction(v[1], v[2]))};
+    case StepKind::Mixed:
+        return {"帯分数に直す",
+                {mixed(v[0], v[1], v[2])},
+                {},
+                "帯分数に直すと " + spoken(mixed(v[0], v[1], v[2]))};
+    }
+    return {};
+}
+
+// Where the calculation stopped, and why, in plain words.
+std::string stopSentence(const Working& working) {
+    const Stop& stop = *working.stop;
+    constexpr std::string_view kRange = "32ビットの整数の範囲（-2147483648 から 2147483647）";
+    switch (stop.reason) {
+    case StopReason::MissingEntry:
+        return "分母か分子が入力されていないので、計算できません。";
+    case StopReason::BadDenominator:
+        return "分母が1より小さいので、計算できません。";
+    case StopReason::MissingOperator:
+        return "計算記号が選ばれていないので、計算できません。";
+    case StopReason::DivisionByZero:
+        return "二つ目の数が0なので、割ることができません。";
+    case StopReason::Overflow:
+        break;
+    }
+    const std::string beyond = "が" + std::string(kRange) + "に入らないので、計算できません。";
+    switch (stop.stage) {
+    case Stage::ReadingField:
+        return std::string(stop.field ? ui::labelRow(*stop.field).description : "数") + "の数" +
+               beyond;
+    case Stage::FirstAsImproper:
+        return "一つ目の数を仮分数に直すと、分子" + beyond;
+    case Stage::SecondAsImproper:
+        return "二つ目の数を仮分数に直すと、分子" + beyond;
+    case Stage::CommonDenominator:
+        return "通分のための分母どうしの積 " + working.entry[0] + "×" + working.entry[3] + " " +
+               beyond;
+    case Stage::Combining:
+        return "計算した分子か分母" + beyond;
+    case Stage::Reducing:
+    case Stage::ShowingResult:
+        return "答え" + beyond;
+    default:
+        return "計算できません。";
+    }
+}
+
+WorkingLine decimalLine(const Step& mixedStep) {
+    const auto& v = mixedStep.numbers; // q, n, d: the value is q + n/d
+    const std::int64_t numerator = v[0] * (v[2] < 0 ? -v[2] : v[2]) + (v[2] < 0 ? -v[1] : v[1]);
+    const DecimalExpansion decimal = decimalOf(numerator, v[2] < 0 ? -v[2] : v[2]);
+    std::string sentence = "小数で表すと " + plainDecimal(decimal);
+    if (decimal.repeats) {
+        sentence += "（" + decimal.fraction.substr(decimal.repeatStart) + " がくり返す）";
+    } else if (decimal.cutShort) {
+        sentence += "（小数第" + std::to_string(kDecimalDigits) + "位まで）";
+    }
+    return {"小数で表す", {}, {plainDecimal(decimal)}, sentence};
+}
+
+} // namespace
+
+std::vector<WorkingLine> workingLines(const Working& working) {
+    if (!working.calculated) {
+        return {{"", {}, {}, "まだ計算していません。"}};
+    }
+    std::vector<WorkingLine> lines{problemLine(working)};
+    const Step* result = nullptr;
+    for (const Step& step : working.steps) {
+        if (step.kind == StepKind::Mixed) {
+            result = &step;
+            continue;
+        }
+        lines.push_back(stepLine(step));
+    }
+    if (working.stop) {
+        lines.push_back({"計算できない理由", {}, {}, stopSentence(working)});
+        return lines;
+    }
+    if (result != nullptr) {
+        const auto& v = result->numbers;
+        if (!working.improperMode && v[0] != 0 && v[1] != 0) {
+            lines.push_back(stepLine(*result));
+        }
+        WorkingLine answer = stepLine(*result);
+        answer.caption = "答え";
+        answer.sentence = "答え " + spoken(answer.numbers.front());
+        if (working.improperMode && v[1] != 0) {
+            answer.numbers.front() = fraction(v[0] * v[2] + v[1], v[2]);
+            answer.sentence = "答え " + spoken(answer.numbers.front());
+        }
+        lines.push_back(answer);
+        lines.push_back(decimalLine(*result));
+    }
+    return lines;
+}
+
+std::string workingPlainText(const std::vector<WorkingLine>& lines) {
+    std::string text;
+    for (const WorkingLine& line : lines) {
+        std::string math;
+        for (std::size_t i = 0; i < line.numbers.size(); ++i) {
+            if (i > 0) {
+                math += " " + (i - 1 < line.between.size() ? line.between[i - 1] : "") + " ";
+            }
+            math += plain(line.numbers[i]);
+        }
+        if (line.numbers.empty() && !line.between.empty()) {
+            math = line.between.front();
+        }
+        text += line.caption.empty() ? line.sentence
+                                     : line.caption + ": " + (math.empty() ? line.sentence : math);
+        text += "\n";
+    }
+    return text;
+}
+
+} // namespace quorvel::session
