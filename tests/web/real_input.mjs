@@ -216,6 +216,19 @@ try {
   await page.keyboard.press('Escape');
   checkEqual('Escape closes the box too', (await state()).box, null);
   checkEqual('the menu command leaves the focus where it was', s.focus, 'Command2');
+  // From the keyboard: Alt, then → to バージョン情報 and Enter; Escape answers the box and the
+  // focus is back on the button.
+  await page.keyboard.press('Alt');
+  checkEqual('Alt reaches the menu bar', (await state()).focus, 'FileExit');
+  await page.keyboard.press('ArrowRight');
+  await page.keyboard.press('Enter');
+  checkEqual('Enter on バージョン情報 shows the box', (await state()).box?.title, 'バージョン情報');
+  await page.keyboard.press('Escape');
+  s = await state();
+  checkEqual('after the box the focus is back on the button', [s.box, s.focus], [null, 'Command2']);
+  await page.keyboard.press('F10');
+  await page.keyboard.press('Escape');
+  checkEqual('F10 and Escape go to the menu and back', (await state()).focus, 'Command2');
 
   // On a phone held upright and a tablet held sideways, the whole window is on the screen.
   for (const screen of [{width: 390, height: 844}, {width: 1180, height: 820}]) {

@@ -15,6 +15,12 @@ try {
   const names = fs.readdirSync(scenarioDir).filter((n) => n.endsWith('.scn')).sort();
   for (const name of names) {
     const script = fs.readFileSync(path.join(scenarioDir, name), 'utf8');
+    // A scenario that names its bindings on its first line runs only on those.
+    const bindings = /^# bindings:([^(\n]*)/.exec(script);
+    if (bindings && !bindings[1].split(/\s+/).includes('web')) {
+      console.log(`skip ${name} (${bindings[1].trim()})`);
+      continue;
+    }
     const expectedFile = path.join(scenarioDir, name.replace(/\.scn$/, '.expected'));
     const expected = fs.readFileSync(expectedFile, 'utf8');
     const actual = await page.evaluate((text) => window.quorvelScenario(text), script);

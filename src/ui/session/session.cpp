@@ -78,11 +78,16 @@ void Session::show(LabelId label) {
 
 // The focus a box gives back: the control the user was on. Opened from the menu bar by the
 // keyboard, the box would otherwise hand the focus back to the menu bar, where nothing can be
-// used and Tab starts from the beginning.
+// used and Tab starts from the beginning. Only the buttons and options take the focus in the
+// window.
 void Session::rememberFocus() {
-    std::string focus = window_.focusedControl();
-    if (!focus.empty()) {
-        lastFocus_ = std::move(focus);
+    const std::string focus = window_.focusedControl();
+    const auto buttons = ui::buttonTable();
+    const auto options = ui::optionTable();
+    const auto named = [&focus](const auto& row) { return row.name == focus; };
+    if (std::any_of(buttons.begin(), buttons.end(), named) ||
+        std::any_of(options.begin(), options.end(), named)) {
+        lastFocus_ = focus;
     }
 }
 
