@@ -8,9 +8,6 @@
 namespace quorvel::session {
 namespace {
 
-// Where the focus is when the window opens: the first control in the tab order.
-constexpr std::string_view kFirstFocus = "Command2";
-
 std::size_t indexOf(LabelId label) {
     return static_cast<std::size_t>(label) - 1;
 }
@@ -53,8 +50,10 @@ bool Session::choosesAgain(Event event) {
 void Session::start() {
     relayout();
     form_.handle(Event::Form_Load);
-    window_.focusControl(kFirstFocus);
-    lastFocus_ = std::string(kFirstFocus);
+    // The focus starts on the first control in the tab order.
+    const std::string_view first = ui::tabOrder().front();
+    window_.focusControl(first);
+    lastFocus_ = std::string(first);
 }
 
 void Session::relayout() {
