@@ -5,9 +5,24 @@
 #include "ui/controls/control_tables.h"
 
 #include <array>
+#include <initializer_list>
+#include <string_view>
 
 namespace quorvel::session {
 namespace {
+
+// Texts joined by appending, one after the other.
+std::string join(std::initializer_list<std::string_view> parts) {
+    std::string text;
+    for (const std::string_view part : parts) {
+        text.append(part);
+    }
+    return text;
+}
+
+std::string number(std::int64_t value) {
+    return std::to_string(value);
+}
 
 std::uint64_t magnitude(std::int64_t value) {
     return value < 0 ? std::uint64_t{0} - static_cast<std::uint64_t>(value)
@@ -42,8 +57,8 @@ std::string spoken(const ShownNumber& number) {
         text += std::to_string(number.whole);
     }
     if (hasFraction) {
-        text += (number.whole != 0 ? "と" : "") + std::to_string(number.denominator) + "分の" +
-                std::to_string(number.numerator);
+        text += join({number.whole != 0 ? "と" : "", std::to_string(number.denominator), "分の",
+                      std::to_string(number.numerator)});
     }
     return text;
 }
@@ -55,8 +70,8 @@ std::string plain(const ShownNumber& number) {
         text += std::to_string(number.whole);
     }
     if (hasFraction) {
-        text += (number.whole != 0 ? " " : "") + std::to_string(number.numerator) + "/" +
-                std::to_string(number.denominator);
+        text += join({number.whole != 0 ? " " : "", std::to_string(number.numerator), "/",
+                      std::to_string(number.denominator)});
     }
     return text;
 }
@@ -67,24 +82,24 @@ constexpr std::array<std::string_view, 4> kOperatorWords{"たす", "ひく", "�
 std::string enteredOperand(const std::string& whole, const std::string& numerator,
                            const std::string& denominator) {
     const auto words = [](const std::string& text) {
-        return text.starts_with("-") ? "マイナス " + text.substr(1) : text;
+        return text.starts_with("-") ? join({"マイナス ", text.substr(1)}) : text;
     };
     std::string spokenOperand;
     if (!whole.empty()) {
-        spokenOperand = whole == "-" ? "マイナス " : words(whole) + "と";
+        spokenOperand = whole == "-" ? "マイナス " : join({words(whole), "と"});
     }
-    return spokenOperand + denominator + "分の" + words(numerator);
+    return join({spokenOperand, denominator, "分の", words(numerator)});
 }
 
 WorkingLine problemLine(const Working& working) {
     const auto& e = working.entry; // Label7 ... Label12
     const int kn = working.operatorCode;
     WorkingLine line{"問題", {}, {}, ""};
-    line.sentence = "問題 " + enteredOperand(e[2], e[1], e[0]);
+    line.sentence = join({"問題 ", enteredOperand(e[2], e[1], e[0])});
     if (kn >= OperatorAdd && kn <= OperatorDivide) {
-        line.sentence += " " + std::string(kOperatorWords.at(static_cast<std::size_t>(kn - 1)));
+        line.sentence += join({" ", kOperatorWords.at(static_cast<std::size_t>(kn - 1))});
     }
-    line.sentence += " " + enteredOperand(e[5], e[4], e[3]);
+    line.sentence += join({" ", enteredOperand(e[5], e[4], e[3])});
     return line;
 }
 
@@ -95,49 +110,50 @@ WorkingLine stepLine(const Step& step) {
         return {"仮分数に直す",
                 {fraction(v[0], v[1])},
                 {},
-                "一つ目の数を仮分数に直すと " + spoken(fraction(v[0], v[1]))};
+                join({"一つ目の数を仮分数に直すと ", spoken(fraction(v[0], v[1]))})};
     case StepKind::SecondAsImproper:
         return {"仮分数に直す",
                 {fraction(v[0], v[1])},
                 {},
-                "二つ目の数を仮分数に直すと " + spoken(fraction(v[0], v[1]))};
+                join({"二つ目の数を仮分数に直すと ", spoken(fraction(v[0], v[1]))})};
     case StepKind::CommonDenominator:
         return {"通分する",
                 {fraction(v[1], v[0]), fraction(v[2], v[0])},
                 {"と"},
-                "分母を " + std::to_string(v[0]) + " にそろえると " + spoken(fraction(v[1], v[0])) +
-                    " と " + spoken(fraction(v[2], v[0]))};
+                join({"分母を ", number(v[0]), " にそろえると ", spoken(fraction(v[1], v[0])),
+                      " と ", spoken(fraction(v[2], v[0]))})};
     case StepKind::AddNumerators:
         return {"分子を足す",
                 {fraction(v[0], v[1])},
                 {},
-                "分子を足すと " + spoken(fraction(v[0], v[1]))};
+                join({"分子を足すと ", spoken(fraction(v[0], v[1]))})};
     case StepKind::SubtractNumerators:
         return {"分子を引く",
                 {fraction(v[0], v[1])},
                 {},
-                "分子を引くと " + spoken(fraction(v[0], v[1]))};
+                join({"分子を引くと ", spoken(fraction(v[0], v[1]))})};
     case StepKind::ByReciprocal:
         return {"逆数を掛ける",
                 {fraction(v[0], v[1]), fraction(v[2], v[3])},
                 {"×"},
-                "割る数を逆数にして掛けると " + spoken(fraction(v[0], v[1])) + " かける " +
-                    spoken(fraction(v[2], v[3]))};
+                join({"割る数を逆数にして掛けると ", spoken(fraction(v[0], v[1])), " かける ",
+                      spoken(fraction(v[2], v[3]))})};
     case StepKind::MultiplyAcross:
         return {"分子どうし、分母どうしを掛ける",
                 {fraction(v[0], v[1])},
                 {},
-                "分子どうし、分母どうしを掛けると " + spoken(fraction(v[0], v[1]))};
+                join({"分子どうし、分母どうしを掛けると ", spoken(fraction(v[0], v[1]))})};
     case StepKind::Reduced:
         return {"約分する",
                 {fraction(v[1], v[2])},
                 {},
-                std::to_string(magnitude(v[0])) + " で約分すると " + spoken(fraction(v[1], v[2]))};
+                join({std::to_string(magnitude(v[0])), " で約分すると ",
+                      spoken(fraction(v[1], v[2]))})};
     case StepKind::Mixed:
         return {"帯分数に直す",
                 {mixed(v[0], v[1], v[2])},
                 {},
-                "帯分数に直すと " + spoken(mixed(v[0], v[1], v[2]))};
+                join({"帯分数に直すと ", spoken(mixed(v[0], v[1], v[2]))})};
     }
     return {};
 }
@@ -158,23 +174,22 @@ std::string stopSentence(const Working& working) {
     case StopReason::Overflow:
         break;
     }
-    const std::string beyond = "が" + std::string(kRange) + "に入らないので、計算できません。";
+    const std::string beyond = join({"が", kRange, "に入らないので、計算できません。"});
     switch (stop.stage) {
     case Stage::ReadingField:
-        return std::string(stop.field ? ui::labelRow(*stop.field).description : "数") + "の数" +
-               beyond;
+        return join({stop.field ? ui::labelRow(*stop.field).description : "数", "の数", beyond});
     case Stage::FirstAsImproper:
-        return "一つ目の数を仮分数に直すと、分子" + beyond;
+        return join({"一つ目の数を仮分数に直すと、分子", beyond});
     case Stage::SecondAsImproper:
-        return "二つ目の数を仮分数に直すと、分子" + beyond;
+        return join({"二つ目の数を仮分数に直すと、分子", beyond});
     case Stage::CommonDenominator:
-        return "通分のための分母どうしの積 " + working.entry[0] + "×" + working.entry[3] + " " +
-               beyond;
+        return join(
+            {"通分のための分母どうしの積 ", working.entry[0], "×", working.entry[3], " ", beyond});
     case Stage::Combining:
-        return "計算した分子か分母" + beyond;
+        return join({"計算した分子か分母", beyond});
     case Stage::Reducing:
     case Stage::ShowingResult:
-        return "答え" + beyond;
+        return join({"答え", beyond});
     default:
         return "計算できません。";
     }
@@ -184,11 +199,11 @@ WorkingLine decimalLine(const Step& mixedStep) {
     const auto& v = mixedStep.numbers; // q, n, d: the value is q + n/d
     const std::int64_t numerator = v[0] * (v[2] < 0 ? -v[2] : v[2]) + (v[2] < 0 ? -v[1] : v[1]);
     const DecimalExpansion decimal = decimalOf(numerator, v[2] < 0 ? -v[2] : v[2]);
-    std::string sentence = "小数で表すと " + plainDecimal(decimal);
+    std::string sentence = join({"小数で表すと ", plainDecimal(decimal)});
     if (decimal.repeats) {
-        sentence += "（" + decimal.fraction.substr(decimal.repeatStart) + " がくり返す）";
+        sentence += join({"（", decimal.fraction.substr(decimal.repeatStart), " がくり返す）"});
     } else if (decimal.cutShort) {
-        sentence += "（小数第" + std::to_string(kDecimalDigits) + "位まで）";
+        sentence += join({"（小数第", std::to_string(kDecimalDigits), "位まで）"});
     }
     return {"小数で表す", {}, {plainDecimal(decimal)}, sentence};
 }
@@ -219,10 +234,10 @@ std::vector<WorkingLine> workingLines(const Working& working) {
         }
         WorkingLine answer = stepLine(*result);
         answer.caption = "答え";
-        answer.sentence = "答え " + spoken(answer.numbers.front());
+        answer.sentence = join({"答え ", spoken(answer.numbers.front())});
         if (working.improperMode && v[1] != 0) {
             answer.numbers.front() = fraction(v[0] * v[2] + v[1], v[2]);
-            answer.sentence = "答え " + spoken(answer.numbers.front());
+            answer.sentence = join({"答え ", spoken(answer.numbers.front())});
         }
         lines.push_back(answer);
         lines.push_back(decimalLine(*result));
@@ -236,15 +251,16 @@ std::string workingPlainText(const std::vector<WorkingLine>& lines) {
         std::string math;
         for (std::size_t i = 0; i < line.numbers.size(); ++i) {
             if (i > 0) {
-                math += " " + (i - 1 < line.between.size() ? line.between[i - 1] : "") + " ";
+                math += join({" ", i - 1 < line.between.size() ? line.between[i - 1] : "", " "});
             }
             math += plain(line.numbers[i]);
         }
         if (line.numbers.empty() && !line.between.empty()) {
             math = line.between.front();
         }
-        text += line.caption.empty() ? line.sentence
-                                     : line.caption + ": " + (math.empty() ? line.sentence : math);
+        text += line.caption.empty()
+                    ? line.sentence
+                    : join({line.caption, ": ", math.empty() ? line.sentence : math});
         text += "\n";
     }
     return text;
