@@ -50,30 +50,39 @@ ShownNumber mixed(std::int64_t q, std::int64_t n, std::int64_t d) {
     return shown;
 }
 
-std::string spoken(const ShownNumber& number) {
-    std::string text = number.negative ? "マイナス " : "";
+// How a number is written out: read aloud (「マイナス 2と6分の1」) or as plain text ("-2 1/6").
+struct Notation {
+    std::string_view minus;
+    std::string_view beforeFraction; // between the whole part and the fraction
+    bool denominatorFirst;
+    std::string_view bar; // between numerator and denominator, in the order written
+};
+
+constexpr Notation kSpoken{"マイナス ", "と", true, "分の"};
+constexpr Notation kPlain{"-", " ", false, "/"};
+
+std::string written(const ShownNumber& number, const Notation& notation) {
+    std::string text(number.negative ? notation.minus : "");
     const bool hasFraction = number.denominator != 0;
     if (number.whole != 0 || !hasFraction) {
         text += std::to_string(number.whole);
     }
     if (hasFraction) {
-        text += join({number.whole != 0 ? "と" : "", std::to_string(number.denominator), "分の",
-                      std::to_string(number.numerator)});
+        const std::string numerator = std::to_string(number.numerator);
+        const std::string denominator = std::to_string(number.denominator);
+        text += join({number.whole != 0 ? notation.beforeFraction : "",
+                      notation.denominatorFirst ? denominator : numerator, notation.bar,
+                      notation.denominatorFirst ? numerator : denominator});
     }
     return text;
 }
 
+std::string spoken(const ShownNumber& number) {
+    return written(number, kSpoken);
+}
+
 std::string plain(const ShownNumber& number) {
-    std::string text = number.negative ? "-" : "";
-    const bool hasFraction = number.denominator != 0;
-    if (number.whole != 0 || !hasFraction) {
-        text += std::to_string(number.whole);
-    }
-    if (hasFraction) {
-        text += join({number.whole != 0 ? " " : "", std::to_string(number.numerator), "/",
-                      std::to_string(number.denominator)});
-    }
-    return text;
+    return written(number, kPlain);
 }
 
 constexpr std::array<std::string_view, 4> kOperatorWords{"たす", "ひく", "かける", "わる"};
