@@ -64,6 +64,8 @@ void Form1::runEvent(Event event) {
         return;
     case Event::Command2_Click:
         ClearAll(*this);
+        // The working is of the calculation on display, and none is now.
+        working_ = Working{};
         return;
     case Event::Command3_Click:
     case Event::FileExit_Click:
@@ -131,6 +133,8 @@ void Form1::runEvent(Event event) {
         return;
     case Event::FileBer_Click:
         ShowVersionBox(*this);
+        return;
+    case Event::ViewWorking_Click:
         return;
     }
 }

@@ -31,6 +31,7 @@ inline constexpr VirtualKey VkDelete = 46;
 inline constexpr VirtualKey Vk0 = 48; // the main keyboard's digits run 48 ... 57
 inline constexpr VirtualKey Vk9 = 57;
 inline constexpr VirtualKey VkA = 65; // the letters run 65 ... 90
+inline constexpr VirtualKey VkC = 67;
 inline constexpr VirtualKey VkZ = 90;
 inline constexpr VirtualKey VkNumpad0 = 96; // the keypad's digits run 96 ... 105
 inline constexpr VirtualKey VkNumpad9 = 105;

@@ -44,6 +44,14 @@ public:
             duringBox();
         }
     }
+    void showWorking(const session::WorkingPage& page) override {
+        workings.push_back(page);
+        focus.clear();
+        if (duringBox) {
+            duringBox();
+        }
+    }
+    void copyText(std::string_view text) override { clipboard = std::string(text); }
     void unload() override { unloaded = true; }
     void announce(std::string_view text) override { announced.emplace_back(text); }
     [[nodiscard]] std::string focusedControl() const override { return focus; }
@@ -58,6 +66,8 @@ public:
     bool unloaded = false;
     std::string focus; // "" when the focus is on none of the window's controls
     std::vector<Box> boxes;
+    std::vector<session::WorkingPage> workings;
+    std::string clipboard;
     std::vector<std::string> announced;
     std::array<session::LabelLook, 13> looks{};
     std::array<bool, 4> lines{};

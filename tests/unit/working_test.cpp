@@ -115,7 +115,7 @@ TEST(Working, PlainTextOneStepALine) {
     EXPECT_NE(text.find("仮分数に直す: 3/2\n"), std::string::npos) << text;
     EXPECT_NE(text.find("通分する: 9/6 と 4/6\n"), std::string::npos) << text;
     EXPECT_NE(text.find("答え: 2 1/6\n"), std::string::npos) << text;
-    EXPECT_NE(text.find("小数で表す: 2.1(6)\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("小数で表す: 2.1(6)（6 がくり返す）\n"), std::string::npos) << text;
 }
 
 struct DecimalCase {

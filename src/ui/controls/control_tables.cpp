@@ -79,6 +79,7 @@ constexpr std::array kOptions{
 constexpr std::array kMenu{
     MenuCommandRow{"FileExit", "終了"},
     MenuCommandRow{"FileBer", "バージョン情報"},
+    MenuCommandRow{"ViewWorking", "途中式"},
 };
 
 constexpr std::array<std::string_view, 38> kTabOrder{

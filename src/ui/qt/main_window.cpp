@@ -5,10 +5,12 @@
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
+#include "ui/qt/working_dialog.h"
 
 #include "quorvel.xpm"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -195,6 +197,17 @@ void MainWindow::messageBox(std::string_view text, std::string_view title, Messa
     box.exec();
     // Give the keyboard back to the calculator even where no window manager does so.
     activateWindow();
+}
+
+void MainWindow::showWorking(const session::WorkingPage& page) {
+    WorkingDialog working(page, this);
+    emit workingAboutToShow(&working);
+    working.exec();
+    activateWindow();
+}
+
+void MainWindow::copyText(std::string_view text) {
+    QApplication::clipboard()->setText(toQString(text));
 }
 
 void MainWindow::unload() {

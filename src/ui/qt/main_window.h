@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class QDialog;
 class QMessageBox;
 class QRadioButton;
 
@@ -34,6 +35,8 @@ public:
     void setLineVisible(LineId id, bool visible) override;
     [[nodiscard]] bool optionSelected(OptionId option) const override;
     void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void showWorking(const session::WorkingPage& page) override;
+    void copyText(std::string_view text) override;
     void unload() override;
     void announce(std::string_view text) override;
     [[nodiscard]] std::string focusedControl() const override;
@@ -43,6 +46,8 @@ signals:
     // Emitted with the box already built and just before it runs modally; text is the program's
     // own text, before its carriage returns became line breaks for display.
     void messageBoxAboutToShow(QMessageBox* box, const QString& text);
+    // Emitted with the working window built and just before it runs modally.
+    void workingAboutToShow(QDialog* working);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -61,6 +61,7 @@ inline constexpr std::array kEventTable{
     EventRow{Event::Option6_Click,   "Option6",    306, Narration::Result},
     EventRow{Event::FileExit_Click,  "FileExit",   401, Narration::None},
     EventRow{Event::FileBer_Click,   "FileBer",    402, Narration::None},
+    EventRow{Event::ViewWorking_Click, "ViewWorking", 403, Narration::None},
 };
 // clang-format on
 

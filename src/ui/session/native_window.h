@@ -2,6 +2,7 @@
 
 #include "app/toolkit.h"
 #include "ui/session/label_look.h"
+#include "ui/session/working_layout.h"
 
 #include <string>
 #include <string_view>
@@ -28,6 +29,11 @@ public:
     [[nodiscard]] virtual bool optionSelected(OptionId option) const = 0;
     // Modal: returns once the user has closed the box. Lines are separated by "\r" alone.
     virtual void messageBox(std::string_view text, std::string_view title, MessageIcon icon) = 0;
+    // Modal like a box: the working window, until the user closes it. The binding lays the lines
+    // out with layOutWorking for its font and screen.
+    virtual void showWorking(const WorkingPage& page) = 0;
+    // Puts plain text on the clipboard.
+    virtual void copyText(std::string_view text) = 0;
     // Closes the window; the program ends once the running handler returns.
     virtual void unload() = 0;
     // Says a short message to assistive technology at once.

@@ -2,6 +2,8 @@
 
 #include "ui/controls/control_tables.h"
 #include "ui/session/narration.h"
+#include "ui/session/working_layout.h"
+#include "ui/session/working_lines.h"
 
 #include <algorithm>
 
@@ -119,10 +121,38 @@ void Session::activate(Event event) {
     if (boxOpen_ || ended_ || choosesAgain(event)) {
         return;
     }
+    if (event == Event::ViewWorking_Click) {
+        run(Narration::None, [this] { showWorking(); });
+        return;
+    }
     run(narrationAfter(event), [this, event] { form_.handle(event); });
 }
 
+// The working of the calculation on display, with its answer in the display mode chosen now.
+void Session::showWorking() {
+    Working working = form_.working();
+    working.improperMode = window_.optionSelected(OptionId::Option6);
+    const WorkingPage page = workingPage(working);
+    modal([this, &page] { window_.showWorking(page); });
+}
+
+// Ctrl+C copies the answer on display; the key means nothing else to the window.
+void Session::copyAnswer() {
+    const std::string answer =
+        answerPlainText(state(LabelId::Label5).caption, state(LabelId::Label6).caption,
+                        state(LabelId::Label2).caption, state(LabelId::Label1).caption);
+    if (!answer.empty()) {
+        window_.copyText(answer);
+    }
+}
+
 void Session::keyDown(VirtualKey key, Modifiers modifiers) {
+    if (key == VkC && modifiers.ctrl && !modifiers.alt && !modifiers.shift) {
+        if (!boxOpen_ && !ended_) {
+            copyAnswer();
+        }
+        return;
+    }
     run(narrationAfterKey(key),
         [this, key, modifiers] { form_.handleKeyDown(key, shiftState(modifiers)); });
 }
@@ -155,19 +185,27 @@ bool Session::optionSelected(OptionId option) const {
     return window_.optionSelected(option);
 }
 
-void Session::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
+// A box or the working window: the main window takes no input while it is open, and the focus
+// goes back to the control the user was on.
+template <typename Show> void Session::modal(Show&& show) {
     rememberFocus();
     const std::string focus = lastFocus_;
     ++boxesShown_;
     boxOpen_ = true;
-    if (observer_ != nullptr) {
-        observer_->boxOpening(text, title, icon);
-    }
-    window_.messageBox(text, title, icon);
+    show();
     boxOpen_ = false;
     if (!ended_ && !focus.empty()) {
         window_.focusControl(focus);
     }
+}
+
+void Session::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
+    modal([&] {
+        if (observer_ != nullptr) {
+            observer_->boxOpening(text, title, icon);
+        }
+        window_.messageBox(text, title, icon);
+    });
 }
 
 void Session::unload() {

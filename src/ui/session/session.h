@@ -54,6 +54,9 @@ private:
     void runtimeErrorRaised(RuntimeErrorKind kind) override;
 
     template <typename Handler> void run(Narration narration, Handler&& handler);
+    template <typename Show> void modal(Show&& show);
+    void showWorking();
+    void copyAnswer();
     void show(LabelId label);
     void rememberFocus();
     [[nodiscard]] bool choosesAgain(Event event);

@@ -33,8 +33,8 @@ std::uint64_t magnitude(std::int64_t value) {
 ShownNumber fraction(std::int64_t numerator, std::int64_t denominator) {
     ShownNumber shown;
     shown.negative = numerator != 0 && ((numerator < 0) != (denominator < 0));
-    shown.numerator = static_cast<std::int64_t>(magnitude(numerator));
-    shown.denominator = static_cast<std::int64_t>(magnitude(denominator));
+    shown.numerator = std::to_string(magnitude(numerator));
+    shown.denominator = std::to_string(magnitude(denominator));
     return shown;
 }
 
@@ -42,10 +42,12 @@ ShownNumber fraction(std::int64_t numerator, std::int64_t denominator) {
 ShownNumber mixed(std::int64_t q, std::int64_t n, std::int64_t d) {
     ShownNumber shown;
     shown.negative = q < 0 || n < 0 || d < 0;
-    shown.whole = static_cast<std::int64_t>(magnitude(q));
+    if (q != 0 || n == 0) {
+        shown.whole = std::to_string(magnitude(q));
+    }
     if (n != 0) {
-        shown.numerator = static_cast<std::int64_t>(magnitude(n));
-        shown.denominator = static_cast<std::int64_t>(magnitude(d));
+        shown.numerator = std::to_string(magnitude(n));
+        shown.denominator = std::to_string(magnitude(d));
     }
     return shown;
 }
@@ -63,16 +65,12 @@ constexpr Notation kPlain{"-", " ", false, "/"};
 
 std::string written(const ShownNumber& number, const Notation& notation) {
     std::string text(number.negative ? notation.minus : "");
-    const bool hasFraction = number.denominator != 0;
-    if (number.whole != 0 || !hasFraction) {
-        text += std::to_string(number.whole);
-    }
-    if (hasFraction) {
-        const std::string numerator = std::to_string(number.numerator);
-        const std::string denominator = std::to_string(number.denominator);
-        text += join({number.whole != 0 ? notation.beforeFraction : "",
-                      notation.denominatorFirst ? denominator : numerator, notation.bar,
-                      notation.denominatorFirst ? numerator : denominator});
+    text += number.whole;
+    if (number.hasFraction()) {
+        text +=
+            join({number.whole.empty() ? "" : notation.beforeFraction,
+                  notation.denominatorFirst ? number.denominator : number.numerator, notation.bar,
+                  notation.denominatorFirst ? number.numerator : number.denominator});
     }
     return text;
 }
@@ -86,6 +84,7 @@ std::string plain(const ShownNumber& number) {
 }
 
 constexpr std::array<std::string_view, 4> kOperatorWords{"たす", "ひく", "かける", "わる"};
+constexpr std::array<std::string_view, 4> kOperatorSigns{"＋", "－", "×", "÷"};
 
 // An operand as it was entered: whole part, numerator over denominator, texts as typed.
 std::string enteredOperand(const std::string& whole, const std::string& numerator,
@@ -103,66 +102,62 @@ std::string enteredOperand(const std::string& whole, const std::string& numerato
 WorkingLine problemLine(const Working& working) {
     const auto& e = working.entry; // Label7 ... Label12
     const int kn = working.operatorCode;
-    WorkingLine line{"問題", {}, {}, ""};
+    WorkingLine line{LineKind::Problem, "問題", {}, {}, "", ""};
+    line.numbers = {ShownNumber{false, e[2], e[1], e[0]}, ShownNumber{false, e[5], e[4], e[3]}};
     line.sentence = join({"問題 ", enteredOperand(e[2], e[1], e[0])});
     if (kn >= OperatorAdd && kn <= OperatorDivide) {
-        line.sentence += join({" ", kOperatorWords.at(static_cast<std::size_t>(kn - 1))});
+        const auto index = static_cast<std::size_t>(kn - 1);
+        line.sentence += join({" ", kOperatorWords.at(index)});
+        line.between = {std::string(kOperatorSigns.at(index))};
+    } else {
+        line.between = {"？"};
     }
     line.sentence += join({" ", enteredOperand(e[5], e[4], e[3])});
     return line;
+}
+
+WorkingLine line(LineKind kind, std::string_view caption, std::vector<ShownNumber> numbers,
+                 std::vector<std::string> between, std::string sentence) {
+    return {kind, std::string(caption), std::move(numbers), std::move(between),
+            "",   std::move(sentence)};
 }
 
 WorkingLine stepLine(const Step& step) {
     const auto& v = step.numbers;
     switch (step.kind) {
     case StepKind::FirstAsImproper:
-        return {"仮分数に直す",
-                {fraction(v[0], v[1])},
-                {},
-                join({"一つ目の数を仮分数に直すと ", spoken(fraction(v[0], v[1]))})};
+        return line(LineKind::FirstAsImproper, "仮分数に直す", {fraction(v[0], v[1])}, {},
+                    join({"一つ目の数を仮分数に直すと ", spoken(fraction(v[0], v[1]))}));
     case StepKind::SecondAsImproper:
-        return {"仮分数に直す",
-                {fraction(v[0], v[1])},
-                {},
-                join({"二つ目の数を仮分数に直すと ", spoken(fraction(v[0], v[1]))})};
+        return line(LineKind::SecondAsImproper, "仮分数に直す", {fraction(v[0], v[1])}, {},
+                    join({"二つ目の数を仮分数に直すと ", spoken(fraction(v[0], v[1]))}));
     case StepKind::CommonDenominator:
-        return {"通分する",
-                {fraction(v[1], v[0]), fraction(v[2], v[0])},
-                {"と"},
-                join({"分母を ", number(v[0]), " にそろえると ", spoken(fraction(v[1], v[0])),
-                      " と ", spoken(fraction(v[2], v[0]))})};
+        return line(LineKind::CommonDenominator, "通分する",
+                    {fraction(v[1], v[0]), fraction(v[2], v[0])}, {"と"},
+                    join({"分母を ", number(v[0]), " にそろえると ", spoken(fraction(v[1], v[0])),
+                          " と ", spoken(fraction(v[2], v[0]))}));
     case StepKind::AddNumerators:
-        return {"分子を足す",
-                {fraction(v[0], v[1])},
-                {},
-                join({"分子を足すと ", spoken(fraction(v[0], v[1]))})};
+        return line(LineKind::AddNumerators, "分子を足す", {fraction(v[0], v[1])}, {},
+                    join({"分子を足すと ", spoken(fraction(v[0], v[1]))}));
     case StepKind::SubtractNumerators:
-        return {"分子を引く",
-                {fraction(v[0], v[1])},
-                {},
-                join({"分子を引くと ", spoken(fraction(v[0], v[1]))})};
+        return line(LineKind::SubtractNumerators, "分子を引く", {fraction(v[0], v[1])}, {},
+                    join({"分子を引くと ", spoken(fraction(v[0], v[1]))}));
     case StepKind::ByReciprocal:
-        return {"逆数を掛ける",
-                {fraction(v[0], v[1]), fraction(v[2], v[3])},
-                {"×"},
-                join({"割る数を逆数にして掛けると ", spoken(fraction(v[0], v[1])), " かける ",
-                      spoken(fraction(v[2], v[3]))})};
+        return line(LineKind::ByReciprocal, "逆数を掛ける",
+                    {fraction(v[0], v[1]), fraction(v[2], v[3])}, {"×"},
+                    join({"割る数を逆数にして掛けると ", spoken(fraction(v[0], v[1])), " かける ",
+                          spoken(fraction(v[2], v[3]))}));
     case StepKind::MultiplyAcross:
-        return {"分子どうし、分母どうしを掛ける",
-                {fraction(v[0], v[1])},
-                {},
-                join({"分子どうし、分母どうしを掛けると ", spoken(fraction(v[0], v[1]))})};
+        return line(LineKind::MultiplyAcross, "分子どうし、分母どうしを掛ける",
+                    {fraction(v[0], v[1])}, {},
+                    join({"分子どうし、分母どうしを掛けると ", spoken(fraction(v[0], v[1]))}));
     case StepKind::Reduced:
-        return {"約分する",
-                {fraction(v[1], v[2])},
-                {},
-                join({std::to_string(magnitude(v[0])), " で約分すると ",
-                      spoken(fraction(v[1], v[2]))})};
+        return line(LineKind::Reduced, "約分する", {fraction(v[1], v[2])}, {},
+                    join({std::to_string(magnitude(v[0])), " で約分すると ",
+                          spoken(fraction(v[1], v[2]))}));
     case StepKind::Mixed:
-        return {"帯分数に直す",
-                {mixed(v[0], v[1], v[2])},
-                {},
-                join({"帯分数に直すと ", spoken(mixed(v[0], v[1], v[2]))})};
+        return line(LineKind::Mixed, "帯分数に直す", {mixed(v[0], v[1], v[2])}, {},
+                    join({"帯分数に直すと ", spoken(mixed(v[0], v[1], v[2]))}));
     }
     return {};
 }
@@ -208,20 +203,58 @@ WorkingLine decimalLine(const Step& mixedStep) {
     const auto& v = mixedStep.numbers; // q, n, d: the value is q + n/d
     const std::int64_t numerator = v[0] * (v[2] < 0 ? -v[2] : v[2]) + (v[2] < 0 ? -v[1] : v[1]);
     const DecimalExpansion decimal = decimalOf(numerator, v[2] < 0 ? -v[2] : v[2]);
-    std::string sentence = join({"小数で表すと ", plainDecimal(decimal)});
+    std::string text = plainDecimal(decimal);
     if (decimal.repeats) {
-        sentence += join({"（", decimal.fraction.substr(decimal.repeatStart), " がくり返す）"});
+        text += join({"（", decimal.fraction.substr(decimal.repeatStart), " がくり返す）"});
     } else if (decimal.cutShort) {
-        sentence += join({"（小数第", std::to_string(kDecimalDigits), "位まで）"});
+        text += join({"（小数第", std::to_string(kDecimalDigits), "位まで）"});
     }
-    return {"小数で表す", {}, {plainDecimal(decimal)}, sentence};
+    WorkingLine decimalLine = line(LineKind::Decimal, "小数で表す", {}, {}, "");
+    decimalLine.sentence = join({"小数で表すと ", text});
+    decimalLine.text = std::move(text);
+    return decimalLine;
+}
+
+// The math of a line as plain text: "3/2 と 2/3", "2.1(6)（6 がくり返す）".
+std::string plainMath(const WorkingLine& line) {
+    std::string math;
+    for (std::size_t i = 0; i < line.numbers.size(); ++i) {
+        if (i > 0) {
+            math += join({" ", i - 1 < line.between.size() ? line.between[i - 1] : "", " "});
+        }
+        math += plain(line.numbers[i]);
+    }
+    if (!line.text.empty()) {
+        math += join({math.empty() ? "" : " ", line.text});
+    }
+    return math;
 }
 
 } // namespace
 
+std::string_view kindName(LineKind kind) {
+    constexpr std::array<std::string_view, 14> kNames{"nothing",
+                                                      "problem",
+                                                      "first-as-improper",
+                                                      "second-as-improper",
+                                                      "common-denominator",
+                                                      "add-numerators",
+                                                      "subtract-numerators",
+                                                      "by-reciprocal",
+                                                      "multiply-across",
+                                                      "reduced",
+                                                      "mixed",
+                                                      "answer",
+                                                      "decimal",
+                                                      "stopped"};
+    return kNames.at(static_cast<std::size_t>(kind));
+}
+
 std::vector<WorkingLine> workingLines(const Working& working) {
     if (!working.calculated) {
-        return {{"", {}, {}, "まだ計算していません。"}};
+        WorkingLine nothing = line(LineKind::Nothing, "", {}, {}, "まだ計算していません。");
+        nothing.text = nothing.sentence;
+        return {nothing};
     }
     std::vector<WorkingLine> lines{problemLine(working)};
     const Step* result = nullptr;
@@ -233,7 +266,10 @@ std::vector<WorkingLine> workingLines(const Working& working) {
         lines.push_back(stepLine(step));
     }
     if (working.stop) {
-        lines.push_back({"計算できない理由", {}, {}, stopSentence(working)});
+        WorkingLine stopped = line(LineKind::Stopped, "計算できない理由", {}, {}, "");
+        stopped.text = stopSentence(working);
+        stopped.sentence = stopped.text;
+        lines.push_back(std::move(stopped));
         return lines;
     }
     if (result != nullptr) {
@@ -242,12 +278,12 @@ std::vector<WorkingLine> workingLines(const Working& working) {
             lines.push_back(stepLine(*result));
         }
         WorkingLine answer = stepLine(*result);
+        answer.kind = LineKind::Answer;
         answer.caption = "答え";
-        answer.sentence = join({"答え ", spoken(answer.numbers.front())});
         if (working.improperMode && v[1] != 0) {
             answer.numbers.front() = fraction(v[0] * v[2] + v[1], v[2]);
-            answer.sentence = join({"答え ", spoken(answer.numbers.front())});
         }
+        answer.sentence = join({"答え ", spoken(answer.numbers.front())});
         lines.push_back(answer);
         lines.push_back(decimalLine(*result));
     }
@@ -257,22 +293,20 @@ std::vector<WorkingLine> workingLines(const Working& working) {
 std::string workingPlainText(const std::vector<WorkingLine>& lines) {
     std::string text;
     for (const WorkingLine& line : lines) {
-        std::string math;
-        for (std::size_t i = 0; i < line.numbers.size(); ++i) {
-            if (i > 0) {
-                math += join({" ", i - 1 < line.between.size() ? line.between[i - 1] : "", " "});
-            }
-            math += plain(line.numbers[i]);
-        }
-        if (line.numbers.empty() && !line.between.empty()) {
-            math = line.between.front();
-        }
-        text += line.caption.empty()
-                    ? line.sentence
-                    : join({line.caption, ": ", math.empty() ? line.sentence : math});
+        const std::string math = plainMath(line);
+        text += line.caption.empty() ? math : join({line.caption, ": ", math});
         text += "\n";
     }
     return text;
+}
+
+std::string answerPlainText(std::string_view sign, std::string_view whole,
+                            std::string_view numerator, std::string_view denominator) {
+    if (whole.empty() && numerator.empty()) {
+        return "";
+    }
+    return plain(ShownNumber{!sign.empty(), std::string(whole), std::string(numerator),
+                             std::string(denominator)});
 }
 
 } // namespace quorvel::session

@@ -4,31 +4,63 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // The working of the last calculation as the user meets it: one line per step, with a short
-// caption, the fractions to draw stacked, and the sentence a screen reader reads. Every binding
+// caption, the numbers to draw stacked, and the sentence a screen reader reads. Every binding
 // draws these lines; copying gives them as plain text.
 namespace quorvel::session {
 
-// A number as the working shows it: a whole part and a fraction, either of them absent.
+// A number as the working draws it: a whole part and a fraction over a bar, either of them
+// absent. The texts are digits, except on the problem line, which shows the fields as typed.
 struct ShownNumber {
     bool negative = false;
-    std::int64_t whole = 0;     // 0: no whole part (unless the number is 0)
-    std::int64_t numerator = 0; // 0 with denominator 0: no fraction
-    std::int64_t denominator = 0;
+    std::string whole;     // "" for no whole part
+    std::string numerator; // both "" for no fraction
+    std::string denominator;
+
+    [[nodiscard]] bool hasFraction() const { return !numerator.empty() || !denominator.empty(); }
 };
 
+enum class LineKind : std::uint8_t {
+    Nothing, // nothing has been calculated
+    Problem,
+    FirstAsImproper,
+    SecondAsImproper,
+    CommonDenominator,
+    AddNumerators,
+    SubtractNumerators,
+    ByReciprocal,
+    MultiplyAcross,
+    Reduced,
+    Mixed,
+    Answer,
+    Decimal,
+    Stopped, // where and why the calculation stopped
+};
+
+// The kind's name in a transcript: "problem", "first-as-improper", ...
+[[nodiscard]] std::string_view kindName(LineKind kind);
+
 struct WorkingLine {
-    std::string caption;              // 「仮分数に直す」
+    LineKind kind = LineKind::Nothing;
+    std::string caption;              // 「仮分数に直す」; "" for none
     std::vector<ShownNumber> numbers; // drawn left to right
     std::vector<std::string> between; // what stands between them: "＋", "×", "と", ...
+    std::string text;                 // words drawn after the numbers, or alone; they wrap
     std::string sentence;             // 「一つ目の数を仮分数に直すと 2分の3」
 };
 
+// The lines of the working, with the answer in the display mode chosen now.
 [[nodiscard]] std::vector<WorkingLine> workingLines(const Working& working);
 
-// One line per step: "仮分数に直す: 3/2 ＋ 2/3", mixed numbers as "2 1/6".
+// One line per step: "仮分数に直す: 3/2", mixed numbers as "2 1/6", ending with a line end.
 [[nodiscard]] std::string workingPlainText(const std::vector<WorkingLine>& lines);
+
+// The answer on display as plain text ("-2 1/6", "13/6", "5"), from the result fields' captions;
+// "" when no answer is shown.
+[[nodiscard]] std::string answerPlainText(std::string_view sign, std::string_view whole,
+                                          std::string_view numerator, std::string_view denominator);
 
 } // namespace quorvel::session

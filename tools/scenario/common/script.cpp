@@ -121,6 +121,12 @@ ScenarioLine readScenarioLine(const std::string& rawLine) {
         out.kind = ScenarioLine::Kind::Menu;
         out.name = argument;
         understood = isMenuCommand(argument);
+    } else if (command == "working") {
+        // The working window, opened from the menu: the runner reports what it shows and
+        // closes it with Escape.
+        out.kind = ScenarioLine::Kind::Menu;
+        out.name = "ViewWorking";
+        understood = argument.empty();
     } else if (command == "key") {
         out.kind = ScenarioLine::Kind::Key;
         understood = readKey(argument, out);

@@ -18,6 +18,31 @@ std::string labelName(int number) {
     return "Label" + std::to_string(number);
 }
 
+// The integers a step draws, in reading order: "-" before a number makes it negative. Words and
+// decimals are not integers and are left out; the sentence carries them.
+std::string integersDrawn(const std::vector<std::string>& drawn) {
+    std::string json = "[";
+    bool minus = false;
+    bool first = true;
+    for (const std::string& text : drawn) {
+        const std::string_view digits =
+            text.starts_with('-') ? std::string_view(text).substr(1) : std::string_view(text);
+        if (text == "-") {
+            minus = true;
+            continue;
+        }
+        const bool integer =
+            !digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos;
+        if (integer) {
+            json += (first ? "" : ", ") + std::string(minus || text.starts_with('-') ? "-" : "") +
+                    std::string(digits);
+            first = false;
+        }
+        minus = false;
+    }
+    return json + "]";
+}
+
 } // namespace
 
 void WindowState::takeVariables(const FormVariables& vars) {
@@ -85,6 +110,22 @@ void Transcript::message(std::string_view title, std::string_view text, MessageI
     print(std::string(R"({"message": {"title": )") + jsonString(title) + R"(, "text": )" +
           jsonString(text) + R"(, "icon": )" +
           jsonString(icon == MessageIcon::Error ? "error" : "information") + "}}");
+}
+
+void Transcript::working(const PerceivedWorking& working) {
+    std::string json = R"({"working": {"title": )" + jsonString(working.title) + R"(, "focus": )" +
+                       jsonString(working.focus) + R"(, "buttons": [)";
+    for (std::size_t i = 0; i < working.buttons.size(); ++i) {
+        json += (i > 0 ? ", " : "") + jsonString(working.buttons[i]);
+    }
+    json += R"(], "steps": [)";
+    for (std::size_t i = 0; i < working.steps.size(); ++i) {
+        const PerceivedStep& step = working.steps[i];
+        json += std::string(i > 0 ? ", " : "") + R"({"kind": )" + jsonString(step.kind) +
+                R"(, "numbers": )" + integersDrawn(step.drawn) + R"(, "said": )" +
+                jsonString(step.said) + "}";
+    }
+    print(json + "]}}");
 }
 
 void Transcript::runtimeError(RuntimeErrorKind kind) {

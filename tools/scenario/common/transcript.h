@@ -39,6 +39,21 @@ struct WindowState {
     void takeVariables(const FormVariables& vars);
 };
 
+// One step of the working window as the user perceives it: its kind, the texts drawn in reading
+// order, and the sentence a screen reader reads.
+struct PerceivedStep {
+    std::string kind;
+    std::vector<std::string> drawn;
+    std::string said;
+};
+
+struct PerceivedWorking {
+    std::string title;
+    std::vector<PerceivedStep> steps;
+    std::vector<std::string> buttons;
+    std::string focus; // what a screen reader reads for the focus when the window opens
+};
+
 // The runner's output: one JSON object per line, flushed at once, so a test reading it while the
 // runner works sees each line as it happens.
 class Transcript {
@@ -52,6 +67,8 @@ public:
     void state(const WindowState& state);
     void message(std::string_view title, std::string_view text, MessageIcon icon);
     void runtimeError(RuntimeErrorKind kind);
+    // The working window as it opened; each step with the integers it draws.
+    void working(const PerceivedWorking& working);
     // The window has been unloaded; told once however often it is reported.
     void ended();
     void badLine(std::string_view line);

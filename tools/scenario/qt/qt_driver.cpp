@@ -4,14 +4,18 @@
 
 #include "app/form1.h"
 #include "ui/qt/main_window.h"
+#include "ui/qt/working_dialog.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDialog>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <QStyleOptionButton>
@@ -71,6 +75,7 @@ QtDriver::QtDriver(ui::MainWindow& window, Transcript& transcript)
     , window_(window)
     , transcript_(transcript) {
     connect(&window_, &ui::MainWindow::messageBoxAboutToShow, this, &QtDriver::answerMessageBox);
+    connect(&window_, &ui::MainWindow::workingAboutToShow, this, &QtDriver::readWorking);
     window_.session().observe(this);
     // A screen reader hears the notification object each time it is shown: listen there.
     announcement_ = window_.findChild<QWidget*>(QStringLiteral("announcement"));
@@ -128,6 +133,37 @@ void QtDriver::close() {
     // The close command the window manager sends.
     QCloseEvent event;
     QApplication::sendEvent(window_.windowHandle(), &event);
+}
+
+// Reads the working window once it is on screen, then closes it with Escape as a user would.
+void QtDriver::readWorking(QDialog* working) {
+    QTimer::singleShot(0, working, [this, working] {
+        // What a user meets first is where the focus is once the window is active.
+        (void)QTest::qWaitFor([working] { return QApplication::activeWindow() == working; });
+        PerceivedWorking perceived;
+        perceived.title = working->windowTitle().toStdString();
+        auto* steps = working->findChild<QListWidget*>(QStringLiteral("WorkingSteps"));
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(steps);
+        for (int row = 0; row < steps->count(); ++row) {
+            const QListWidgetItem* item = steps->item(row);
+            PerceivedStep step;
+            step.kind = item->data(ui::WorkingDialog::KindRole).toString().toStdString();
+            for (const QString& text : item->data(ui::WorkingDialog::DrawnRole).toStringList()) {
+                step.drawn.push_back(text.toStdString());
+            }
+            step.said = list->child(row)->text(QAccessible::Name).toStdString();
+            perceived.steps.push_back(step);
+        }
+        for (const QPushButton* button : working->findChildren<QPushButton*>()) {
+            perceived.buttons.push_back(button->text().toStdString());
+        }
+        QAccessibleInterface* focus = list->focusChild();
+        perceived.focus = focus != nullptr && QApplication::focusWidget() == steps
+                              ? focus->text(QAccessible::Name).toStdString()
+                              : std::string();
+        transcript_.working(perceived);
+        QTest::keyClick(working->windowHandle(), Qt::Key_Escape);
+    });
 }
 
 void QtDriver::answerMessageBox(QMessageBox* box, const QString& text) {

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+class QDialog;
 class QMessageBox;
 
 namespace quorvel::ui {
@@ -40,6 +41,7 @@ protected:
 
 private:
     void answerMessageBox(QMessageBox* box, const QString& text);
+    void readWorking(QDialog* working);
 
     ui::MainWindow& window_;
     Transcript& transcript_;

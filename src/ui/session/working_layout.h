@@ -1,0 +1,64 @@
+#pragma once
+
+#include "ui/controls/caption_fit.h"
+#include "ui/session/working_lines.h"
+
+#include <functional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+// Where each text and fraction bar of the working is drawn, decided once for every binding: the
+// caption in a column on the left, the numbers stacked (numerator over a bar over denominator)
+// and words wrapped to the width the window may take. On a narrow screen the caption goes above
+// its numbers, and numbers that still do not fit go on to the next row: nothing is shortened.
+namespace quorvel::session {
+
+// The working's face at one pixel size, as the binding's font engine measures it.
+struct WorkingFont {
+    double pixelSize = 16;
+    std::function<ui::TextExtent(std::string_view text, double pixelSize)> measure;
+};
+
+struct PixelRect {
+    int x = 0;
+    int y = 0;
+    int width = 0;
+    int height = 0;
+};
+
+// A run of text, drawn left-aligned and centred vertically in its box.
+struct Ink {
+    std::string text;
+    PixelRect box;
+};
+
+// One line of the working, in coordinates from its own top left corner.
+struct LaidOutLine {
+    int height = 0;
+    std::vector<Ink> ink;        // in reading order
+    std::vector<PixelRect> bars; // fraction bars, filled in the text colour
+};
+
+struct WorkingLayout {
+    int width = 0; // of the widest line, padding included
+    std::vector<LaidOutLine> lines;
+    [[nodiscard]] int height() const;
+};
+
+[[nodiscard]] WorkingLayout layOutWorking(const std::vector<WorkingLine>& lines,
+                                          const WorkingFont& font, int maxWidth);
+
+// What the working window shows and says, for every binding.
+struct WorkingPage {
+    std::string title;      // 「途中式」
+    std::string listName;   // the accessible name of the list of steps
+    std::string copyButton; // 「コピー」
+    std::string closeButton;
+    std::vector<WorkingLine> lines;
+    std::string plainText; // what コピー puts on the clipboard
+};
+
+[[nodiscard]] WorkingPage workingPage(const Working& working);
+
+} // namespace quorvel::session
