@@ -5,7 +5,7 @@
 #         -DVERSION=1.2.0 -P web_site.cmake
 file(MAKE_DIRECTORY "${OUT}/icons")
 set(files
-    "${SOURCE}/index.html" "${SOURCE}/page.css" "${SOURCE}/box.js" "${SOURCE}/page.js"
+    "${SOURCE}/index.html" "${SOURCE}/page.css" "${SOURCE}/box.js" "${SOURCE}/working.js" "${SOURCE}/page.js"
     "${SOURCE}/keys.js" "${SOURCE}/scenario.js"
     "${PROGRAM}/quorvel.js" "${PROGRAM}/quorvel.wasm")
 file(COPY ${files} DESTINATION "${OUT}")
@@ -17,7 +17,7 @@ set(PROJECT_VERSION "${VERSION}")
 configure_file("${SOURCE}/quorvel.webmanifest.in" "${OUT}/quorvel.webmanifest" @ONLY)
 
 set(contents "")
-foreach(name index.html page.css box.js page.js keys.js scenario.js quorvel.js quorvel.wasm
+foreach(name index.html page.css box.js working.js page.js keys.js scenario.js quorvel.js quorvel.wasm
              quorvel.webmanifest)
     file(SHA256 "${OUT}/${name}" hash)
     string(APPEND contents "${hash}")

@@ -89,14 +89,18 @@ constexpr std::array<std::string_view, 4> kOperatorSigns{"＋", "－", "×", "÷
 // An operand as it was entered: whole part, numerator over denominator, texts as typed.
 std::string enteredOperand(const std::string& whole, const std::string& numerator,
                            const std::string& denominator) {
+    // A field left empty is said as the main window says it: 空.
     const auto words = [](const std::string& text) {
+        if (text.empty()) {
+            return std::string("空");
+        }
         return text.starts_with("-") ? join({"マイナス ", text.substr(1)}) : text;
     };
     std::string spokenOperand;
     if (!whole.empty()) {
         spokenOperand = whole == "-" ? "マイナス " : join({words(whole), "と"});
     }
-    return join({spokenOperand, denominator, "分の", words(numerator)});
+    return join({spokenOperand, words(denominator), "分の", words(numerator)});
 }
 
 WorkingLine problemLine(const Working& working) {
@@ -110,6 +114,7 @@ WorkingLine problemLine(const Working& working) {
         line.sentence += join({" ", kOperatorWords.at(index)});
         line.between = {std::string(kOperatorSigns.at(index))};
     } else {
+        line.sentence += " 計算記号なし";
         line.between = {"？"};
     }
     line.sentence += join({" ", enteredOperand(e[5], e[4], e[3])});

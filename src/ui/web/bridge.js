@@ -27,6 +27,12 @@ mergeInto(LibraryManager.library, {
   qv_end_page: function () {
     quorvelPage.end();
   },
+  qv_viewport_width: function () {
+    return document.documentElement.clientWidth;
+  },
+  qv_copy_text: function (text) {
+    quorvelPage.copyText(UTF8ToString(text));
+  },
   qv_announce: function (text) {
     quorvelPage.announce(UTF8ToString(text));
   },

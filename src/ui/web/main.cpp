@@ -61,7 +61,7 @@ EMSCRIPTEN_KEEPALIVE int qv_scenario_ended() {
 // The transcript so far; the window stays as the scenario left it.
 EMSCRIPTEN_KEEPALIVE const char* qv_scenario_finish() {
     Page& p = page();
-    p.reply = p.scenario->output();
+    p.reply = p.scenario->finish();
     p.scenario.reset();
     return p.reply.c_str();
 }

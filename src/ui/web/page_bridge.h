@@ -14,6 +14,9 @@ int qv_option_selected(const char* name);
 void qv_focus(const char* name);
 void qv_end_page();
 void qv_announce(const char* text);
+// The width of the page's viewport in CSS pixels.
+int qv_viewport_width();
+void qv_copy_text(const char* text);
 // Fills out with advance, ink left, top, right, bottom and ascent, in pixels.
 void qv_measure(const char* name, const char* text, double pixelSize, double* out);
 void qv_read_focus(char* out, int size);

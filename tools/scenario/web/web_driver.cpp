@@ -21,9 +21,22 @@ std::string labelName(int number) {
 }
 
 std::string readFromPage(const char* what, const std::string& name) {
-    std::array<char, 4096> text{};
+    std::vector<char> text(65536);
     qv_read(what, name.c_str(), text.data(), static_cast<int>(text.size()));
     return text.data();
+}
+
+std::vector<std::string> split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        const std::size_t end = text.find(separator, start);
+        parts.push_back(text.substr(start, end - start));
+        if (end == std::string::npos) {
+            return parts;
+        }
+        start = end + 1;
+    }
 }
 
 std::vector<std::string> linesOf(const std::string& text) {
@@ -57,6 +70,26 @@ WebDriver::~WebDriver() {
 // The page answers the box itself while a scenario plays.
 void WebDriver::boxOpening(std::string_view text, std::string_view title, MessageIcon icon) {
     transcript_.message(title, text, icon);
+}
+
+// The working windows the page read while the last action ran, separated by U+001E: a line for
+// the window (title, focus, buttons), then one per step (kind, sentence, the texts drawn), fields
+// split by tabs and lists by U+001F.
+void WebDriver::reportWorking() {
+    const std::string seen = readFromPage("working", "");
+    if (seen.empty()) {
+        return;
+    }
+    for (const std::string& block : split(seen, '\x1e')) {
+        const std::vector<std::string> lines = linesOf(block);
+        const std::vector<std::string> head = split(lines.at(0), '\t');
+        PerceivedWorking working{head.at(0), {}, split(head.at(2), '\x1f'), head.at(1)};
+        for (std::size_t i = 1; i < lines.size(); ++i) {
+            const std::vector<std::string> step = split(lines[i], '\t');
+            working.steps.push_back({step.at(0), split(step.at(2), '\x1f'), step.at(1)});
+        }
+        transcript_.working(working);
+    }
 }
 
 std::string WebDriver::takeAction() {
@@ -114,8 +147,14 @@ WebScenario::WebScenario(ui::web::WebWindow& window)
     : driver_(window, transcript_) {}
 
 std::string WebScenario::step(const std::string& line) {
+    driver_.reportWorking();
     playLine(line, driver_, transcript_);
     return driver_.takeAction();
+}
+
+const std::string& WebScenario::finish() {
+    driver_.reportWorking();
+    return output_;
 }
 
 } // namespace quorvel::scenario

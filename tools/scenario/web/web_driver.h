@@ -26,6 +26,8 @@ public:
 
     // The action asked for by the line just played, "" for none.
     [[nodiscard]] std::string takeAction();
+    // Writes the working windows the page read during the last action to the transcript.
+    void reportWorking();
 
     void click(const std::string& name) override;
     void chooseMenuCommand(const std::string& name) override;
@@ -50,7 +52,8 @@ public:
     // Plays one line; returns the action the page must perform for it, "" for none.
     std::string step(const std::string& line);
     [[nodiscard]] bool hasEnded() const { return transcript_.hasEnded(); }
-    [[nodiscard]] const std::string& output() const { return output_; }
+    // The transcript, once what the last action showed is in it.
+    [[nodiscard]] const std::string& finish();
 
 private:
     std::string output_;

@@ -17,10 +17,12 @@
   const canvas = document.createElement('canvas').getContext('2d');
 
   const desk = () => document.getElementById('desk');
+  // A box or the working window is open: the window takes no input.
+  const modalOpen = () => quorvelBox.isOpen() || quorvelWorking.isOpen();
 
   // Handlers run one at a time and never while a box is open: the box is modal.
   function call(name, types, args) {
-    if (quorvelBox.isOpen() || ended) {
+    if (modalOpen() || ended) {
       return running;
     }
     running = Module.ccall(name, null, types, args, {async: true});
@@ -224,7 +226,8 @@
   }
 
   function measure(name, text, pixelSize) {
-    const font = labelFonts.get(name);
+    // The working window's face is the window's, regular: it has no label name.
+    const font = labelFonts.get(name) ?? {bold: false};
     canvas.font = `${font.bold ? 'bold ' : ''}${pixelSize}px ${FACE}`;
     const m = canvas.measureText(text);
     return {
@@ -315,7 +318,7 @@
 
   // What key preview needs (keys.js): whether the window takes input, and the handler to run.
   function takesInput() {
-    return !quorvelBox.isOpen() && !ended && windowElement !== null;
+    return !modalOpen() && !ended && windowElement !== null;
   }
 
   function keyDown(e) {
@@ -339,6 +342,9 @@
     build, remove, showLabel, setLineVisible, optionSelected, focus, end, announce, measure,
     readFocus,
     messageBox: (text, title, error) => quorvelBox.show(text, title, error),
+    showWorking: (json) => quorvelWorking.show(json),
+    copyText: (text) => navigator.clipboard?.writeText(text).catch(() => {}),
+    modalOpen,
     // For key preview (keys.js) and the scenario runner (scenario.js).
     takesInput, keyDown, ready, idle,
     tabSequence: () => tabSequence,

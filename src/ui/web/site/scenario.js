@@ -35,7 +35,7 @@
     for (const type of ['keydown', 'keyup']) {
       const target = document.activeElement ?? document.body;
       const e = new KeyboardEvent(type, init);
-      if (target.dispatchEvent(e) && !quorvelBox.isOpen()) keyDefaultAction(target, key, e);
+      if (target.dispatchEvent(e) && !page.modalOpen()) keyDefaultAction(target, key, e);
       await page.idle();
     }
   }
@@ -76,6 +76,7 @@
       }
       case 'visible': return getComputedStyle(element).visibility === 'hidden' ? '0' : '1';
       case 'announced': return window.quorvelHeard.splice(0).join('\n');
+      case 'working': return quorvelWorking.takeSeen();
       default: return '';
     }
   }
@@ -95,6 +96,7 @@
     await page.ready;
     await page.idle();
     quorvelBox.answerAtOnce(true);
+    quorvelWorking.answerAtOnce(true);
     try {
       Module._qv_scenario_begin();
       window.quorvelHeard.length = 0;
@@ -106,6 +108,7 @@
       return Module.ccall('qv_scenario_finish', 'string', [], []);
     } finally {
       quorvelBox.answerAtOnce(false);
+      quorvelWorking.answerAtOnce(false);
     }
   }
 
