@@ -27,6 +27,21 @@ click() {
     xdotool mousemove --window "$window" "$1" $((menu + $2)) click 1
     sleep 0.3
 }
+# The visible window with this title, within a few seconds (or tries tenths of a second). Wine
+# writes a Japanese title in a form xdotool's --name search does not match, so each is read.
+window_titled() {
+    local w
+    for _ in $(seq "${2:-100}"); do
+        for w in $(xdotool search --onlyvisible --name '.' 2>/dev/null); do
+            if [[ "$(xdotool getwindowname "$w" 2>/dev/null)" == "$1" ]]; then
+                echo "$w"
+                return 0
+            fi
+        done
+        sleep 0.1
+    done
+    return 1
+}
 key() {
     "$X11_PROBE" tap "$@"
     sleep 0.3
@@ -74,6 +89,27 @@ expect_eq "result whole part" "$(caption Label6)" 7
 expect_eq "result numerator" "$(caption Label2)" 5
 expect_eq "result denominator" "$(caption Label1)" 6
 expect_eq "boxes after a calculation" "$(probe boxes)" 0
+
+# The working of 7 1/2 ＋ 1/3 from the menu by the keyboard: Alt, → → to 途中式, Enter. It opens
+# on screen in front of the calculator, ↓ moves through the steps, Escape closes it and the
+# focus is where it was.
+focus_before=$(focus_id)
+xdotool key --delay 400 Alt_L Right Right Return
+working=$(window_titled 途中式) || fail "no window titled 途中式"
+sleep 0.5
+read -r working_width working_height < <("$X11_PROBE" size "$working")
+read -r screen_width screen_height < <(xdotool getdisplaygeometry)
+fits=no
+if ((working_width <= screen_width && working_height <= screen_height)); then fits=yes; fi
+expect_eq "the working window fits on the screen (${working_width}x${working_height})" "$fits" yes
+if [[ -n "${QUORVEL_SCREENSHOT_DIR:-}" ]]; then
+    import -window "$working" "$QUORVEL_SCREENSHOT_DIR/working-wine.png"
+fi
+xdotool key Down
+xdotool key Escape
+sleep 1
+expect_eq "the working window after Escape" "$(window_titled 途中式 1 || echo none)" none
+expect_eq "focus after the working window" "$(focus_id)" "$focus_before"
 
 click 56 252 # 終了
 status=0

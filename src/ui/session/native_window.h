@@ -58,6 +58,8 @@ public:
     virtual void boxOpening(std::string_view /*text*/, std::string_view /*title*/,
                             MessageIcon /*icon*/) {}
     virtual void runtimeError(RuntimeErrorKind /*kind*/) {}
+    // The working window is about to open.
+    virtual void workingOpening() {}
     virtual void ended() {}
 };
 

@@ -133,7 +133,12 @@ void Session::showWorking() {
     Working working = form_.working();
     working.improperMode = window_.optionSelected(OptionId::Option6);
     const WorkingPage page = workingPage(working);
-    modal([this, &page] { window_.showWorking(page); });
+    modal([this, &page] {
+        if (observer_ != nullptr) {
+            observer_->workingOpening();
+        }
+        window_.showWorking(page);
+    });
 }
 
 // Ctrl+C copies the answer on display; the key means nothing else to the window.

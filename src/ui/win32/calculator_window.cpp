@@ -3,9 +3,11 @@
 #include "ui/controls/control_tables.h"
 #include "ui/controls/geometry.h"
 #include "ui/session/event_table.h"
+#include "ui/win32/clipboard.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
+#include "ui/win32/working_window.h"
 
 #include <commctrl.h>
 
@@ -253,6 +255,15 @@ void CalculatorWindow::messageBox(std::string_view text, std::string_view title,
     if (hwnd_ != nullptr) {
         SetForegroundWindow(hwnd_);
     }
+}
+
+void CalculatorWindow::showWorking(const session::WorkingPage& page) {
+    WorkingWindow working(instance_, hwnd_, dpi_, page);
+    working.run();
+}
+
+void CalculatorWindow::copyText(std::string_view text) {
+    copyToClipboard(hwnd_, text);
 }
 
 void CalculatorWindow::unload() {

@@ -51,6 +51,8 @@ public:
     void setLineVisible(LineId id, bool visible) override;
     [[nodiscard]] bool optionSelected(OptionId option) const override;
     void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void showWorking(const session::WorkingPage& page) override;
+    void copyText(std::string_view text) override;
     void unload() override;
     void announce(std::string_view text) override;
     [[nodiscard]] std::string focusedControl() const override;

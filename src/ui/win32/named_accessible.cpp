@@ -2,6 +2,8 @@
 
 #include <oleacc.h>
 
+#include <utility>
+
 namespace quorvel::ui::win32 {
 namespace {
 
@@ -27,10 +29,12 @@ HRESULT copyOut(const std::wstring& text, BSTR* out) {
 // Everything but the name and the description comes from the system's object for the control.
 class NamedAccessible final : public IAccessible {
 public:
-    NamedAccessible(IAccessible* inner, std::wstring name, std::wstring description)
+    NamedAccessible(IAccessible* inner, std::wstring name, std::wstring description,
+                    std::vector<std::wstring> itemNames)
         : inner_(inner)
         , name_(std::move(name))
-        , description_(std::move(description)) {}
+        , description_(std::move(description))
+        , itemNames_(std::move(itemNames)) {}
     NamedAccessible(const NamedAccessible&) = delete;
     NamedAccessible& operator=(const NamedAccessible&) = delete;
     NamedAccessible(NamedAccessible&&) = delete;
@@ -76,7 +80,13 @@ public:
     }
 
     HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-        return isSelf(child) ? copyOut(name_, name) : inner_->get_accName(child, name);
+        if (isSelf(child)) {
+            return copyOut(name_, name);
+        }
+        if (const std::wstring* item = itemName(child)) {
+            return copyOut(*item, name);
+        }
+        return inner_->get_accName(child, name);
     }
     HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child, BSTR* description) override {
         return isSelf(child) ? copyOut(description_, description)
@@ -87,6 +97,10 @@ public:
         return inner_->get_accParent(parent);
     }
     HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* count) override {
+        if (!itemNames_.empty() && count != nullptr) {
+            *count = static_cast<LONG>(itemNames_.size());
+            return S_OK;
+        }
         return inner_->get_accChildCount(count);
     }
     HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child, IDispatch** out) override {
@@ -143,22 +157,32 @@ public:
     }
 
 private:
+    [[nodiscard]] const std::wstring* itemName(const VARIANT& child) const {
+        if (child.vt != VT_I4 || child.lVal < 1 ||
+            static_cast<std::size_t>(child.lVal) > itemNames_.size()) {
+            return nullptr;
+        }
+        return &itemNames_.at(static_cast<std::size_t>(child.lVal) - 1);
+    }
+
     IAccessible* inner_;
     std::wstring name_;
     std::wstring description_;
+    std::vector<std::wstring> itemNames_;
     LONG references_ = 1;
 };
 
 } // namespace
 
 LRESULT accessibleObjectWithName(HWND control, WPARAM wParam, const std::wstring& name,
-                                 const std::wstring& description) {
+                                 const std::wstring& description,
+                                 const std::vector<std::wstring>& itemNames) {
     IAccessible* standard = nullptr;
     if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kIAccessible,
                                          reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
-    auto* named = new NamedAccessible(standard, name, description);
+    auto* named = new NamedAccessible(standard, name, description, itemNames);
     const LRESULT result = LresultFromObject(kIAccessible, wParam, named);
     named->Release();
     return result;

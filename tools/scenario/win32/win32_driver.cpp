@@ -4,6 +4,7 @@
 #include "ui/session/event_table.h"
 #include "ui/win32/calculator_window.h"
 #include "ui/win32/text.h"
+#include "ui/win32/working_window.h"
 
 #include <array>
 #include <string>
@@ -39,6 +40,56 @@ void CALLBACK answerMessageBox(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/,
     }
 }
 
+std::string accessibleName(HWND control, LONG child);
+
+// The working window, once it is up: read as a user perceives it, then closed with Escape.
+Transcript* workingTranscript = nullptr;
+UINT_PTR workingTimer = 0;
+
+BOOL CALLBACK findWorkingWindow(HWND hwnd, LPARAM found) {
+    if (ui::win32::WorkingWindow::of(hwnd) != nullptr && IsWindowVisible(hwnd) != FALSE) {
+        *reinterpret_cast<HWND*>(found) = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+std::string windowText(HWND hwnd) {
+    std::array<wchar_t, 256> text{};
+    GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()));
+    return ui::win32::narrow(text.data());
+}
+
+void CALLBACK readWorkingWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/, DWORD /*time*/) {
+    HWND window = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findWorkingWindow, reinterpret_cast<LPARAM>(&window));
+    if (window == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, workingTimer);
+    workingTimer = 0;
+    const ui::win32::WorkingWindow& working = *ui::win32::WorkingWindow::of(window);
+    HWND steps = GetDlgItem(window, ui::win32::WorkingWindow::kStepsId);
+    PerceivedWorking perceived;
+    perceived.title = windowText(window);
+    const auto count = static_cast<int>(SendMessageW(steps, LB_GETCOUNT, 0, 0));
+    for (int step = 0; step < count; ++step) {
+        // Child ids of a list box's items count from 1.
+        perceived.steps.push_back(
+            {working.kind(step), working.drawn(step), accessibleName(steps, step + 1)});
+    }
+    perceived.buttons = {windowText(GetDlgItem(window, ui::win32::WorkingWindow::kCopyId)),
+                         windowText(GetDlgItem(window, IDCANCEL))};
+    if (GetFocus() == steps) {
+        const auto current = static_cast<LONG>(SendMessageW(steps, LB_GETCURSEL, 0, 0));
+        perceived.focus = accessibleName(steps, current + 1);
+    }
+    workingTranscript->working(perceived);
+    // Escape, to the control with the focus, through the window's own loop.
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0000001U));
+}
+
 std::string labelName(int number) {
     return "Label" + std::to_string(number);
 }
@@ -63,7 +114,8 @@ Colour paintedAt(HWND control, int x, int y) {
     return static_cast<Colour>(colour);
 }
 
-std::string accessibleName(HWND control) {
+// The name a screen reader reads for the control (CHILDID_SELF) or one of its items.
+std::string accessibleName(HWND control, LONG child) {
     IAccessible* accessible = nullptr;
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
                                           IID_IAccessible,
@@ -72,7 +124,7 @@ std::string accessibleName(HWND control) {
     }
     VARIANT self{};
     self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
+    self.lVal = child;
     BSTR name = nullptr;
     std::string text;
     if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
@@ -143,6 +195,11 @@ Win32Driver::Win32Driver(ui::win32::CalculatorWindow& window, Transcript& transc
 Win32Driver::~Win32Driver() {
     window_.session().observe(nullptr);
     UnhookWinEvent(liveRegionHook_);
+}
+
+void Win32Driver::workingOpening() {
+    workingTranscript = &transcript_;
+    workingTimer = SetTimer(nullptr, 0, 10, readWorkingWindow);
 }
 
 // The box is answered with OK from inside its own modal loop, once it is up.
@@ -244,7 +301,8 @@ WindowState Win32Driver::state() {
         const POINT middle{(rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2};
         state.labels.at(static_cast<std::size_t>(n - 1)) = {
             window.label(id).shownText(),
-            tooltipAt(window_.tooltips(), controlUnder(middle), middle), accessibleName(label)};
+            tooltipAt(window_.tooltips(), controlUnder(middle), middle),
+            accessibleName(label, CHILDID_SELF)};
     }
     settle(); // the live-region events arrive through the message queue
     state.announced = std::exchange(heard, {});

@@ -32,6 +32,7 @@ public:
 
 private:
     void boxOpening(std::string_view text, std::string_view title, MessageIcon icon) override;
+    void workingOpening() override;
     [[nodiscard]] HWND controlUnder(POINT screen) const;
     [[nodiscard]] HWND keyboardTarget() const;
 

@@ -1,0 +1,272 @@
+#include "ui/win32/working_window.h"
+
+#include "ui/win32/clipboard.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/named_accessible.h"
+#include "ui/win32/text.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <string_view>
+#include <utility>
+
+#include <commctrl.h>
+
+namespace quorvel::ui::win32 {
+namespace {
+
+constexpr double kWorkingPoints = 12;
+constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
+
+int scaled(int pixelsAt96, int dpi) {
+    return MulDiv(pixelsAt96, dpi, 96);
+}
+
+void registerClass(HINSTANCE instance, WNDPROC procedure) {
+    WNDCLASSEXW windowClass{};
+    windowClass.cbSize = sizeof windowClass;
+    windowClass.lpfnWndProc = procedure;
+    windowClass.hInstance = instance;
+    windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
+    windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    windowClass.lpszClassName = WorkingWindow::kWindowClass;
+    // A second registration fails harmlessly: the class is the same.
+    RegisterClassExW(&windowClass);
+}
+
+RECT workArea() {
+    RECT area{0, 0, 1024, 768};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return area;
+}
+
+} // namespace
+
+WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
+                             const session::WorkingPage& page)
+    : owner_(owner)
+    , dpi_(dpi)
+    , pixels_(std::round(pixelsOfPoints(kWorkingPoints, dpi)))
+    , page_(page) {
+    registerClass(instance, &windowProc);
+    const RECT area = workArea();
+    {
+        HDC screen = GetDC(nullptr);
+        const session::WorkingFont font{pixels_, [screen](std::string_view text, double pixels) {
+                                            return measureText(screen, false, text, pixels);
+                                        }};
+        // Wide enough for every step on a desktop; on a small screen the lines wrap instead.
+        const int maxWidth = std::min(static_cast<int>(area.right - area.left) - scaled(64, dpi),
+                                      static_cast<int>(pixels_ * 48));
+        layout_ = session::layOutWorking(page.lines, font, maxWidth);
+        ReleaseDC(nullptr, screen);
+    }
+    font_ = createJapaneseFont(pixels_, false);
+
+    const int margin = scaled(8, dpi);
+    const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
+    const int listWidth = layout_.width + GetSystemMetrics(SM_CXVSCROLL) + edge;
+    const int listHeight =
+        std::min(layout_.height() + edge, static_cast<int>(area.bottom - area.top) * 7 / 10);
+    const int buttonWidth = scaled(88, dpi);
+    const int buttonHeight = scaled(28, dpi);
+    const int clientWidth = std::max(listWidth, 2 * buttonWidth + margin) + 2 * margin;
+    const int clientHeight = listHeight + buttonHeight + 3 * margin;
+    RECT frame{0, 0, clientWidth, clientHeight};
+    AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
+    const int width = frame.right - frame.left;
+    const int height = frame.bottom - frame.top;
+    // Centred over the calculator, inside the work area.
+    RECT ownerRect{};
+    GetWindowRect(owner, &ownerRect);
+    const int x =
+        std::clamp(static_cast<int>((ownerRect.left + ownerRect.right - width) / 2),
+                   static_cast<int>(area.left),
+                   std::max(static_cast<int>(area.left), static_cast<int>(area.right) - width));
+    const int y =
+        std::clamp(static_cast<int>((ownerRect.top + ownerRect.bottom - height) / 2),
+                   static_cast<int>(area.top),
+                   std::max(static_cast<int>(area.top), static_cast<int>(area.bottom) - height));
+    // The window is attached to this object in WM_NCCREATE, before any other message.
+    CreateWindowExW(kExStyle, kWindowClass, widen(page.title).c_str(), kStyle, x, y, width, height,
+                    owner, nullptr, instance, this);
+
+    steps_ =
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", widen(page.listName).c_str(),
+                        WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWVARIABLE |
+                            LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
+                        margin, margin, listWidth, listHeight, hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStepsId)), instance, nullptr);
+    SendMessageW(steps_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    for (const session::WorkingLine& line : page.lines) {
+        sentences_.push_back(widen(line.sentence));
+        SendMessageW(steps_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sentences_.back().c_str()));
+    }
+    SetWindowSubclass(steps_, &stepsProc, 0, reinterpret_cast<DWORD_PTR>(this));
+    const int buttonsTop = margin * 2 + listHeight;
+    const auto button = [&](const std::string& caption, int id, int left) {
+        HWND created =
+            CreateWindowExW(0, L"BUTTON", widen(caption).c_str(),
+                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, left, buttonsTop,
+                            buttonWidth, buttonHeight, hwnd_,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    };
+    button(page.copyButton, kCopyId, clientWidth - margin - 2 * buttonWidth - margin);
+    button(page.closeButton, IDCANCEL, clientWidth - margin - buttonWidth);
+}
+
+WorkingWindow::~WorkingWindow() {
+    if (hwnd_ != nullptr) {
+        DestroyWindow(hwnd_);
+    }
+    DeleteObject(font_);
+}
+
+const WorkingWindow* WorkingWindow::of(HWND hwnd) {
+    std::array<wchar_t, 32> windowClass{};
+    GetClassNameW(hwnd, windowClass.data(), static_cast<int>(windowClass.size()));
+    if (std::wstring_view(windowClass.data()) != kWindowClass) {
+        return nullptr;
+    }
+    return reinterpret_cast<const WorkingWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+std::vector<std::string> WorkingWindow::drawn(int step) const {
+    std::vector<std::string> texts;
+    for (const session::Ink& ink : layout_.lines.at(static_cast<std::size_t>(step)).ink) {
+        texts.push_back(ink.text);
+    }
+    return texts;
+}
+
+std::string WorkingWindow::kind(int step) const {
+    return std::string(session::kindName(page_.lines.at(static_cast<std::size_t>(step)).kind));
+}
+
+// The list and its steps by name for assistive technology, on every Windows and under Wine,
+// whose list box object names no items.
+LRESULT CALLBACK WorkingWindow::stepsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                          UINT_PTR /*id*/, DWORD_PTR self) {
+    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+        const auto& window = *reinterpret_cast<const WorkingWindow*>(self);
+        return accessibleObjectWithName(hwnd, wParam, widen(window.page_.listName), L"",
+                                        window.sentences_);
+    }
+    if (message == WM_NCDESTROY) {
+        RemoveWindowSubclass(hwnd, &stepsProc, 0);
+    }
+    return DefSubclassProc(hwnd, message, wParam, lParam);
+}
+
+void WorkingWindow::run() {
+    open_ = true;
+    EnableWindow(owner_, FALSE);
+    ShowWindow(hwnd_, SW_SHOW);
+    SendMessageW(steps_, LB_SETCURSEL, 0, 0);
+    SetFocus(steps_);
+    MSG message{};
+    bool quit = false;
+    while (open_) {
+        if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
+            quit = true;
+            break;
+        }
+        // The dialog manager gives Tab, Escape (IDCANCEL) and the arrow keys their meaning.
+        if (IsDialogMessageW(hwnd_, &message) == FALSE) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    // The owner is enabled before this window goes, so the system activates it again.
+    EnableWindow(owner_, TRUE);
+    ShowWindow(hwnd_, SW_HIDE);
+    SetForegroundWindow(owner_);
+    if (quit) {
+        PostQuitMessage(static_cast<int>(message.wParam));
+    }
+}
+
+void WorkingWindow::close() {
+    open_ = false;
+}
+
+LRESULT CALLBACK WorkingWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_NCCREATE) {
+        auto* self = static_cast<WorkingWindow*>(
+            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+    auto* self = reinterpret_cast<WorkingWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    if (self == nullptr) {
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    return self->handleMessage(message, wParam, lParam);
+}
+
+LRESULT WorkingWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+    case WM_MEASUREITEM: {
+        auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+        if (item.itemID < layout_.lines.size()) {
+            item.itemHeight = static_cast<UINT>(layout_.lines.at(item.itemID).height);
+        }
+        return TRUE;
+    }
+    case WM_DRAWITEM:
+        drawStep(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+        return TRUE;
+    case WM_COMMAND:
+        if (LOWORD(wParam) == IDCANCEL) {
+            close();
+        } else if (LOWORD(wParam) == kCopyId && HIWORD(wParam) == BN_CLICKED) {
+            copyToClipboard(hwnd_, page_.plainText);
+        }
+        return 0;
+    case WM_CLOSE:
+        close();
+        return 0;
+    case WM_NCDESTROY: {
+        HWND hwnd = std::exchange(hwnd_, nullptr);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+        return DefWindowProcW(hwnd, message, wParam, lParam);
+    }
+    default:
+        return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+// A step as laid out, on the list's selection colours, with the focus rectangle when it has the
+// keyboard.
+void WorkingWindow::drawStep(const DRAWITEMSTRUCT& item) const {
+    if (item.itemID >= layout_.lines.size()) {
+        return;
+    }
+    const bool selected = (item.itemState & ODS_SELECTED) != 0;
+    const COLORREF ink = GetSysColor(selected ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT);
+    FillRect(item.hDC, &item.rcItem, GetSysColorBrush(selected ? COLOR_HIGHLIGHT : COLOR_WINDOW));
+    SetTextColor(item.hDC, ink);
+    const session::LaidOutLine& line = layout_.lines.at(item.itemID);
+    const TextExtent face = measureText(item.hDC, false, "", pixels_);
+    for (const session::Ink& text : line.ink) {
+        // Centred in its box by the face's ascent and the em below it.
+        const double baseline =
+            item.rcItem.top + text.box.y + (text.box.height + 2 * face.ascent - pixels_) / 2;
+        drawText(item.hDC, false, text.text, pixels_, item.rcItem.left + text.box.x, baseline);
+    }
+    HBRUSH barBrush = CreateSolidBrush(ink);
+    for (const session::PixelRect& bar : line.bars) {
+        const RECT r{item.rcItem.left + bar.x, item.rcItem.top + bar.y,
+                     item.rcItem.left + bar.x + bar.width, item.rcItem.top + bar.y + bar.height};
+        FillRect(item.hDC, &r, barBrush);
+    }
+    DeleteObject(barBrush);
+    if ((item.itemState & ODS_FOCUS) != 0) {
+        DrawFocusRect(item.hDC, &item.rcItem);
+    }
+}
+
+} // namespace quorvel::ui::win32
