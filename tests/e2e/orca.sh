@@ -2,8 +2,8 @@
 # The real screen reader: Orca, speaking through speech-dispatcher and espeak-ng into a silent
 # audio device, listens while one whole calculation is done with real mouse clicks, then while
 # digits are typed with real keys and an error box comes and goes; what it says is read from its
-# debug output: the field, the operator and the result phrases, the box, and nothing announced
-# while the box is open.
+# debug output: the field, the operator and the result phrases, the working's steps and its
+# answer, the box, and nothing announced while the box is open.
 source "$(dirname "$0")/lib.bash"
 
 if [[ -z "${QUORVEL_E2E_BUS:-}" ]]; then
@@ -104,6 +104,22 @@ said "二つ目の数の分母 3"
 click 216 260 # 計算
 said "答え 2と6分の1"
 echo "ok: Orca said 答え 2と6分の1"
+
+# The working, from the menu by the keyboard: Orca reads the first step as it opens, each step
+# as ↓ reaches it, and the whole answer again.
+mark
+xdotool key --delay 300 Alt_L Right Right Return
+said "問題 1と2分の1 たす 3分の2"
+key Down
+said "一つ目の数を仮分数に直すと 2分の3"
+echo "ok: Orca read a step of the working"
+for _ in 1 2 3 4; do xdotool key Down; sleep 0.3; done
+mark
+xdotool key Down
+said "答え 2と6分の1"
+echo "ok: Orca read the answer in the working"
+key Escape
+said "計算 プッシュボタン" "計算 push button"
 
 # Digits typed on the keyboard, whatever button has the focus.
 click 400 240 # 全て消す

@@ -85,7 +85,7 @@ TEST_F(WorkingWindowTest, ArrowKeysReadTheStepsAndEscapeGivesTheFocusBack) {
     calculateOneAndAHalfPlusTwoThirds();
     std::vector<std::string> heard;
     whileOpen([&heard](QDialog& working) {
-        saveScreenshot(working, "working-qt.png");
+        saveScreenshot(working, "working-one-and-a-half-qt.png");
         heard.push_back(focusedStep(working));
         QTest::keyClick(working.windowHandle(), Qt::Key_Down);
         heard.push_back(focusedStep(working));
@@ -125,7 +125,7 @@ TEST_F(WorkingWindowTest, ATenDigitAnswerIsDrawnWhole) {
     QStringList drawn;
     int overhang = std::numeric_limits<int>::min();
     whileOpen([&](QDialog& working) {
-        saveScreenshot(working, "working-long-qt.png");
+        saveScreenshot(working, "working-ten-digits-qt.png");
         auto* steps = working.findChild<QListWidget*>(QStringLiteral("WorkingSteps"));
         const QFontMetrics metrics(steps->font());
         for (int row = 0; row < steps->count(); ++row) {

@@ -20,6 +20,8 @@ namespace quorvel::ui {
 namespace {
 
 constexpr double kWorkingPoints = 12;
+// How long a screen reader takes over a new window before it reads what has the focus.
+constexpr int kSettleMs = 400;
 
 // Draws a line of the working as the layout places it, on the list's own selection background.
 class LineDelegate : public QStyledItemDelegate {
@@ -126,8 +128,23 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
     column->addWidget(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
-    steps_->setCurrentRow(0);
     steps_->setFocus(Qt::OtherFocusReason);
+    steps_->installEventFilter(this);
+}
+
+bool WorkingDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == steps_ && event->type() == QEvent::FocusIn && !stepAnnounced_) {
+        stepAnnounced_ = true;
+        // The first step becomes current once the list has the keyboard, so that a screen
+        // reader reads the step, not only the list.
+        QTimer::singleShot(kSettleMs, steps_, [this] {
+            if (steps_->currentRow() <= 0) { // unless the user has moved on already
+                steps_->setCurrentRow(-1);
+                steps_->setCurrentRow(0);
+            }
+        });
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void WorkingDialog::showEvent(QShowEvent* event) {

@@ -23,10 +23,12 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     QListWidget* steps_ = nullptr;
     session::WorkingLayout layout_;
+    bool stepAnnounced_ = false;
 };
 
 } // namespace quorvel::ui
