@@ -176,7 +176,7 @@ TEST(SessionBox, NothingIsDoneOrSaidWhileABoxIsOpen) {
 }
 
 TEST(SessionEvents, EveryEventHasOneRowAndEveryControlOneId) {
-    for (int n = 0; n <= static_cast<int>(Event::FileBer_Click); ++n) {
+    for (int n = 0; n <= static_cast<int>(Event::ViewWorking_Click); ++n) {
         EXPECT_NE(eventRowOf(static_cast<Event>(n)), nullptr) << "event " << n;
     }
     EXPECT_EQ(controlIdOf("Label1"), 101);

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 #include <string>
 #include <vector>
@@ -237,6 +238,18 @@ TEST(WorkingProperty, TheNumbersAreTheCalculationsOwn) {
                 break;
             }
         }
+        // The answer the working gives is the one on display, in the mode on display.
+        const std::vector<WorkingLine> lines = workingLines(working);
+        const auto answer = std::find_if(lines.begin(), lines.end(), [](const WorkingLine& line) {
+            return line.kind == LineKind::Answer;
+        });
+        ASSERT_NE(answer, lines.end()) << i;
+        EXPECT_EQ(workingPlainText({*answer}),
+                  "答え: " +
+                      answerPlainText(ui.caption(LabelId::Label5), ui.caption(LabelId::Label6),
+                                      ui.caption(LabelId::Label2), ui.caption(LabelId::Label1)) +
+                      "\n")
+            << i;
     }
     EXPECT_GT(completed, 15000);
 }

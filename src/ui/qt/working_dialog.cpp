@@ -56,8 +56,8 @@ public:
         painter->restore();
     }
 
-    QSize sizeHint(const QStyleOptionViewItem& /*option*/,
-                   const QModelIndex& index) const override {
+    [[nodiscard]] QSize sizeHint(const QStyleOptionViewItem& /*option*/,
+                                 const QModelIndex& index) const override {
         return {layout_.width, layout_.lines.at(static_cast<std::size_t>(index.row())).height};
     }
 

@@ -39,6 +39,30 @@ struct Piece {
     int below = 0; // from the axis down
 };
 
+// Words broken where a line may break: between Japanese characters, never inside a run of
+// digits or Latin letters, so a number is never split.
+std::vector<std::string> wrappedWords(const std::string& text) {
+    std::vector<std::string> words;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        std::size_t end = i + 1;
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80) {
+            while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80 &&
+                   text[end] != ' ' && text[i] != ' ') {
+                ++end;
+            }
+        } else {
+            while (end < text.size() && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
+                ++end;
+            }
+        }
+        words.push_back(text.substr(i, end - i));
+        i = end;
+    }
+    return words;
+}
+
 class Layouter {
 public:
     Layouter(const WorkingFont& font, int maxWidth)
@@ -46,14 +70,14 @@ public:
         , m_(metricsOf(font.pixelSize))
         , maxWidth_(maxWidth) {}
 
-    int advance(std::string_view text) const {
+    [[nodiscard]] int advance(std::string_view text) const {
         if (text.empty()) {
             return 0;
         }
         return static_cast<int>(std::ceil(font_.measure(text, font_.pixelSize).advance));
     }
 
-    Piece textPiece(std::string text) const {
+    [[nodiscard]] Piece textPiece(std::string text) const {
         Piece piece;
         piece.width = advance(text);
         piece.text = std::move(text);
@@ -62,7 +86,7 @@ public:
         return piece;
     }
 
-    Piece fractionPiece(const ShownNumber& number) const {
+    [[nodiscard]] Piece fractionPiece(const ShownNumber& number) const {
         Piece piece;
         piece.stacked = true;
         piece.numerator = number.numerator;
@@ -75,7 +99,7 @@ public:
         return piece;
     }
 
-    std::vector<Piece> piecesOf(const WorkingLine& line) const {
+    [[nodiscard]] std::vector<Piece> piecesOf(const WorkingLine& line) const {
         std::vector<Piece> pieces;
         for (std::size_t i = 0; i < line.numbers.size(); ++i) {
             const ShownNumber& number = line.numbers[i];
@@ -96,31 +120,6 @@ public:
             pieces.back().word = true;
         }
         return pieces;
-    }
-
-    // Words broken where a line may break: between Japanese characters, never inside a run of
-    // digits or Latin letters, so a number is never split.
-    std::vector<std::string> wrappedWords(const std::string& text) const {
-        std::vector<std::string> words;
-        std::size_t i = 0;
-        while (i < text.size()) {
-            std::size_t end = i + 1;
-            const auto byte = static_cast<unsigned char>(text[i]);
-            if (byte < 0x80) {
-                while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80 &&
-                       text[end] != ' ' && text[i] != ' ') {
-                    ++end;
-                }
-            } else {
-                while (end < text.size() &&
-                       (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80) {
-                    ++end;
-                }
-            }
-            words.push_back(text.substr(i, end - i));
-            i = end;
-        }
-        return words;
     }
 
     LaidOutLine layOut(const WorkingLine& line, int captionColumn, bool captionAbove) {

@@ -1,0 +1,144 @@
+// Where the working's texts and fraction bars go, for every binding: a caption column on a wide
+// screen and captions above their numbers on a narrow one, numerators and denominators centred
+// on their bars, words wrapped without splitting a number, and nothing beyond the width given.
+#include "ui/session/working_layout.h"
+
+#include "app/form1.h"
+#include "memory_toolkit.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+namespace quorvel::session {
+namespace {
+
+// A face where each character is as wide as its UTF-8 bytes say: Latin and digits half the
+// pixel size, Japanese the whole of it.
+WorkingFont testFont() {
+    return {16, [](std::string_view text, double pixelSize) {
+                double width = 0;
+                for (std::size_t i = 0; i < text.size();) {
+                    const auto byte = static_cast<unsigned char>(text[i]);
+                    const std::size_t length = byte < 0x80 ? 1 : byte < 0xE0 ? 2 : 3;
+                    width += length == 1 ? pixelSize / 2 : pixelSize;
+                    i += length;
+                }
+                return ui::TextExtent{width, 0, 0, width, 0, pixelSize * 0.88};
+            }};
+}
+
+std::vector<WorkingLine> linesOf(const std::string& w1, const std::string& n1,
+                                 const std::string& d1, std::int16_t kn, const std::string& w2,
+                                 const std::string& n2, const std::string& d2) {
+    testing::MemoryToolkit ui;
+    Form1 form(ui);
+    form.handle(Event::Form_Load);
+    ui.setCaption(LabelId::Label9, w1);
+    ui.setCaption(LabelId::Label8, n1);
+    ui.setCaption(LabelId::Label7, d1);
+    ui.setCaption(LabelId::Label12, w2);
+    ui.setCaption(LabelId::Label11, n2);
+    ui.setCaption(LabelId::Label10, d2);
+    form.vars().KN = kn;
+    form.handle(Event::Command1_Click);
+    return workingLines(form.working());
+}
+
+int rightEdge(const PixelRect& r) {
+    return r.x + r.width;
+}
+
+const Ink& inkOf(const LaidOutLine& line, const std::string& text) {
+    const auto found = std::find_if(line.ink.begin(), line.ink.end(),
+                                    [&text](const Ink& ink) { return ink.text == text; });
+    EXPECT_NE(found, line.ink.end()) << text;
+    return *found;
+}
+
+TEST(WorkingLayout, OnAWideScreenTheNumbersOfEveryLineStartInOneColumn) {
+    const auto lines = linesOf("1", "1", "2", 1, "", "2", "3");
+    const WorkingLayout layout = layOutWorking(lines, testFont(), 760);
+    ASSERT_EQ(layout.lines.size(), lines.size());
+    const int column = inkOf(layout.lines.at(1), "3").box.x; // 3/2 of 仮分数に直す
+    // The fraction's numerator is centred over its bar: the bar starts a little to the left.
+    const PixelRect bar = layout.lines.at(1).bars.at(0);
+    EXPECT_LE(bar.x, column);
+    EXPECT_EQ(layout.lines.at(2).bars.at(0).x, bar.x); // 2/3 of the second operand
+    EXPECT_EQ(layout.lines.at(4).bars.at(0).x, bar.x); // 13/6
+    for (const Ink& caption : {layout.lines.at(1).ink.at(0), layout.lines.at(4).ink.at(0)}) {
+        EXPECT_LT(rightEdge(caption.box), bar.x);
+    }
+}
+
+TEST(WorkingLayout, AFractionIsStackedOverItsBar) {
+    const auto lines = linesOf("", "13", "6", 3, "", "1", "1");
+    const WorkingLayout layout = layOutWorking(lines, testFont(), 760);
+    const LaidOutLine& first = layout.lines.at(1);
+    const Ink& numerator = inkOf(first, "13");
+    const Ink& denominator = inkOf(first, "6");
+    const PixelRect bar = first.bars.at(0);
+    EXPECT_LE(numerator.box.y + numerator.box.height, bar.y);
+    EXPECT_GE(denominator.box.y, bar.y + bar.height);
+    EXPECT_GE(numerator.box.x, bar.x);
+    EXPECT_LE(rightEdge(numerator.box), rightEdge(bar));
+    // Centred: the same room on both sides, to a pixel.
+    const int left = denominator.box.x - bar.x;
+    const int right = rightEdge(bar) - rightEdge(denominator.box);
+    EXPECT_LE(std::abs(left - right), 1);
+}
+
+TEST(WorkingLayout, OnANarrowScreenCaptionsGoAboveAndNothingGoesBeyondTheWidth) {
+    const auto lines = linesOf("", "1", "2147483647", 2, "", "1", "1");
+    constexpr int kPhone = 300;
+    const WorkingLayout layout = layOutWorking(lines, testFont(), kPhone);
+    EXPECT_LE(layout.width, kPhone);
+    for (const LaidOutLine& line : layout.lines) {
+        for (const Ink& ink : line.ink) {
+            EXPECT_LE(rightEdge(ink.box), kPhone) << ink.text;
+            EXPECT_LE(ink.box.y + ink.box.height, line.height) << ink.text;
+        }
+        for (const PixelRect& bar : line.bars) {
+            EXPECT_LE(rightEdge(bar), kPhone);
+        }
+    }
+    // 通分する: its caption on a row of its own above the two fractions.
+    const LaidOutLine& common = layout.lines.at(3);
+    EXPECT_LE(common.ink.at(0).box.y + common.ink.at(0).box.height, common.bars.at(0).y);
+}
+
+TEST(WorkingLayout, WordsWrapWithoutSplittingANumber) {
+    const auto lines = linesOf("", "1", "100000", 1, "", "1", "100000");
+    const WorkingLayout layout = layOutWorking(lines, testFont(), 360);
+    const LaidOutLine& stopped = layout.lines.back();
+    ASSERT_GT(stopped.ink.size(), 2U); // the caption, then the reason on several rows
+    std::string reason;
+    for (std::size_t i = 1; i < stopped.ink.size(); ++i) {
+        EXPECT_LE(rightEdge(stopped.ink[i].box), 360);
+        reason += stopped.ink[i].text;
+    }
+    EXPECT_EQ(reason, lines.back().text);
+    const auto whole = [&stopped](const std::string& number) {
+        return std::any_of(stopped.ink.begin(), stopped.ink.end(), [&number](const Ink& ink) {
+            return ink.text.find(number) != std::string::npos;
+        });
+    };
+    EXPECT_TRUE(whole("100000×"));
+    EXPECT_TRUE(whole("-2147483648"));
+    EXPECT_TRUE(whole("2147483647"));
+}
+
+TEST(WorkingLayout, TheLinesStackToTheLayoutsHeight) {
+    const auto lines = linesOf("1", "1", "2", 1, "", "2", "3");
+    const WorkingLayout layout = layOutWorking(lines, testFont(), 760);
+    int sum = 0;
+    for (const LaidOutLine& line : layout.lines) {
+        EXPECT_GT(line.height, 0);
+        sum += line.height;
+    }
+    EXPECT_EQ(layout.height(), sum);
+}
+
+} // namespace
+} // namespace quorvel::session
