@@ -26,6 +26,8 @@ const CALCULATIONS = {
 
 const site = await serve(siteDir);
 const browser = await launch();
+await browser.defaultBrowserContext().overridePermissions(
+  site.url.replace(/\/$/, ''), ['clipboard-read', 'clipboard-write', 'clipboard-sanitized-write']);
 const problems = [];
 let failures = 0;
 function check(what, ok, detail = '') {
@@ -85,6 +87,22 @@ try {
             !(await page.evaluate(() => document.getElementById('working').open)));
       check(`${where}: the focus is back on 計算`, (await focused()) === 'Command1',
             await focused());
+      if (size.name === 'desktop' && calculation === 'one-and-a-half') {
+        // Ctrl+C in the window copies the answer; コピー in the working window copies the steps.
+        const clipboard = () => page.evaluate(() => navigator.clipboard.readText());
+        await page.keyboard.down('Control');
+        await page.keyboard.press('KeyC');
+        await page.keyboard.up('Control');
+        check('Ctrl+C copies the answer', (await clipboard()) === '2 1/6', await clipboard());
+        await click('ViewWorking');
+        await page.waitForFunction(() => document.getElementById('working').open);
+        await page.click('#working-copy');
+        const copied = await clipboard();
+        check('コピー copies the working, a step a line',
+              copied.startsWith('問題: 1 1/2 ＋ 2/3\n仮分数に直す: 3/2\n') &&
+              copied.endsWith('答え: 2 1/6\n小数で表す: 2.1(6)（6 がくり返す）\n'), copied);
+        await page.keyboard.press('Escape');
+      }
       await page.close();
     }
   }

@@ -337,13 +337,27 @@
   let resolveReady;
   const ready = new Promise((resolve) => { resolveReady = resolve; });
 
+  // Ctrl+C copies the answer the program hands over: through the clipboard API where the page
+  // may use it, and through the copy event that the same key raises everywhere else.
+  let toCopy = null;
+  function copyText(text) {
+    toCopy = text;
+    navigator.clipboard?.writeText(text).catch(() => {});
+  }
+  document.addEventListener('copy', (e) => {
+    if (toCopy === null || String(getSelection() ?? '') !== '') return;
+    e.clipboardData.setData('text/plain', toCopy);
+    e.preventDefault();
+    toCopy = null;
+  });
+
   window.quorvelPage = {
     // The window's toolkit operations, as the program calls them (bridge.js).
     build, remove, showLabel, setLineVisible, optionSelected, focus, end, announce, measure,
     readFocus,
     messageBox: (text, title, error) => quorvelBox.show(text, title, error),
     showWorking: (json) => quorvelWorking.show(json),
-    copyText: (text) => navigator.clipboard?.writeText(text).catch(() => {}),
+    copyText,
     modalOpen,
     // For key preview (keys.js) and the scenario runner (scenario.js).
     takesInput, keyDown, ready, idle,
