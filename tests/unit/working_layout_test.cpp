@@ -3,8 +3,7 @@
 // on their bars, words wrapped without splitting a number, and nothing beyond the width given.
 #include "ui/session/working_layout.h"
 
-#include "app/form1.h"
-#include "memory_toolkit.h"
+#include "entered_calculation.h"
 
 #include <gtest/gtest.h>
 
@@ -33,17 +32,7 @@ std::vector<WorkingLine> linesOf(const std::string& w1, const std::string& n1,
                                  const std::string& d1, std::int16_t kn, const std::string& w2,
                                  const std::string& n2, const std::string& d2) {
     testing::MemoryToolkit ui;
-    Form1 form(ui);
-    form.handle(Event::Form_Load);
-    ui.setCaption(LabelId::Label9, w1);
-    ui.setCaption(LabelId::Label8, n1);
-    ui.setCaption(LabelId::Label7, d1);
-    ui.setCaption(LabelId::Label12, w2);
-    ui.setCaption(LabelId::Label11, n2);
-    ui.setCaption(LabelId::Label10, d2);
-    form.vars().KN = kn;
-    form.handle(Event::Command1_Click);
-    return workingLines(form.working());
+    return workingLines(testing::calculateEntered({w1, n1, d1, kn, w2, n2, d2}, ui));
 }
 
 int rightEdge(const PixelRect& r) {

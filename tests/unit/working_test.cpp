@@ -4,9 +4,8 @@
 #include "arith/decimal.h"
 #include "ui/session/working_lines.h"
 
-#include "app/form1.h"
+#include "entered_calculation.h"
 #include "exact_fraction.h"
-#include "memory_toolkit.h"
 
 #include <gtest/gtest.h>
 
@@ -20,26 +19,10 @@ namespace {
 
 using testing::Int128;
 
-struct Entered {
-    std::string w1, n1, d1;
-    std::int16_t kn;
-    std::string w2, n2, d2;
-    bool improper = false;
-};
+using testing::Entered;
 
 Working calculate(const Entered& e, testing::MemoryToolkit& ui) {
-    Form1 form(ui);
-    form.handle(Event::Form_Load);
-    ui.setCaption(LabelId::Label9, e.w1);
-    ui.setCaption(LabelId::Label8, e.n1);
-    ui.setCaption(LabelId::Label7, e.d1);
-    ui.setCaption(LabelId::Label12, e.w2);
-    ui.setCaption(LabelId::Label11, e.n2);
-    ui.setCaption(LabelId::Label10, e.d2);
-    form.vars().KN = e.kn;
-    ui.improperMode = e.improper;
-    form.handle(Event::Command1_Click);
-    return form.working();
+    return testing::calculateEntered(e, ui);
 }
 
 std::vector<std::string> sentencesOf(const Entered& e) {
