@@ -219,13 +219,16 @@ LRESULT WorkingWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DRAWITEM:
         drawStep(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
-    case WM_COMMAND:
-        if (LOWORD(wParam) == IDCANCEL) {
+    case WM_COMMAND: {
+        // Enter (IDOK from the dialog manager) presses the button with the focus, if any.
+        const int id = LOWORD(wParam) == IDOK ? GetDlgCtrlID(GetFocus()) : LOWORD(wParam);
+        if (id == IDCANCEL) {
             close();
-        } else if (LOWORD(wParam) == kCopyId && HIWORD(wParam) == BN_CLICKED) {
+        } else if (id == kCopyId && (HIWORD(wParam) == BN_CLICKED || LOWORD(wParam) == IDOK)) {
             copyToClipboard(hwnd_, page_.plainText);
         }
         return 0;
+    }
     case WM_CLOSE:
         close();
         return 0;
