@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# quorvel.exe read back through the Windows API under Wine: its version resource and its icon;
+# quorvel.exe read back through the Windows API under Wine: its version resource, the manifest's
+# version and its icon;
 # and it imports nothing but Windows' own libraries.
 source "$(dirname "$0")/../lib/checks.bash"
 expect_line() {
@@ -15,6 +16,12 @@ expect_line "$version" "translation=0411 1200"
 expect_line "$version" "FileVersion=1.02"
 expect_line "$version" "ProductVersion=1.02"
 expect_line "$version" "ProductName=Quorvel2"
+
+# The manifest carries the same version as the version data: both come from the project's.
+manifest_version=$(grep -ao 'name="Quorvel.Calculator" version="[0-9.]*"' "$QUORVEL_EXE" |
+    sed 's/.*version="//; s/"$//')
+expect_eq "the manifest's version" "$manifest_version" \
+    "$(sed -n 's/^file_version=//p' <<<"$version")"
 
 icon=$("$RUN_WINE" "$PROBE" icon "Z:$QUORVEL_EXE" | tr -d '\r')
 [[ "$icon" == icon=32x32* ]] || fail "the icon: $icon"

@@ -5,6 +5,7 @@
 #include "ui/session/event_table.h"
 #include "ui/win32/clipboard.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/message_guard.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
 #include "ui/win32/working_window.h"
@@ -57,13 +58,7 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance)
                     frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
                     this);
     createMenu();
-    // The menu bar may take more than one line on a narrow frame: keep the client area exact.
-    RECT client{};
-    GetClientRect(hwnd_, &client);
-    SetWindowPos(hwnd_, nullptr, 0, 0,
-                 frame.right - frame.left + px(kClientWidthTwips) - client.right,
-                 frame.bottom - frame.top + px(kClientHeightTwips) - client.bottom,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
     createControls();
     session_.start();
 }
@@ -76,9 +71,31 @@ CalculatorWindow::~CalculatorWindow() {
     for (auto& label : labels_) {
         label.reset();
     }
-    for (HFONT font : fonts_) {
-        DeleteObject(font);
-    }
+}
+
+// The client area exactly as designed at the present DPI, whatever the frame and the menu bar
+// take (the menu bar may wrap onto a second line on a narrow frame).
+void CalculatorWindow::fitClientArea() {
+    RECT window{};
+    RECT client{};
+    GetWindowRect(hwnd_, &window);
+    GetClientRect(hwnd_, &client);
+    SetWindowPos(hwnd_, nullptr, 0, 0,
+                 window.right - window.left + px(kClientWidthTwips) - client.right,
+                 window.bottom - window.top + px(kClientHeightTwips) - client.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+// Moved to a display of another scale: the window takes the place Windows suggests, then every
+// control, font and caption is laid out again for the new DPI.
+void CalculatorWindow::onDpiChanged(int dpi, const RECT& suggested) {
+    dpi_ = dpi;
+    SetWindowPos(hwnd_, nullptr, suggested.left, suggested.top, suggested.right - suggested.left,
+                 suggested.bottom - suggested.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    fitClientArea();
+    placeControls();
+    session_.relayout();
+    InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 int CalculatorWindow::px(int twips) const {
@@ -146,7 +163,7 @@ LRESULT CALLBACK CalculatorWindow::windowProc(HWND hwnd, UINT message, WPARAM wP
     if (self == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return self->handleMessage(message, wParam, lParam);
+    return guardedMessage(hwnd, [&] { return self->handleMessage(message, wParam, lParam); });
 }
 
 LRESULT CalculatorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -166,6 +183,9 @@ LRESULT CalculatorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_ACTIVATE:
         onActivate(wParam);
+        return 0;
+    case WM_DPICHANGED:
+        onDpiChanged(HIWORD(wParam), *reinterpret_cast<const RECT*>(lParam));
         return 0;
     case WM_CLOSE:
         session_.close();

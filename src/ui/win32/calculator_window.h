@@ -4,6 +4,7 @@
 #include "ui/session/session.h"
 #include "ui/win32/announcer.h"
 #include "ui/win32/caption_static.h"
+#include "ui/win32/gdi_object.h"
 
 #include <windows.h>
 
@@ -79,8 +80,10 @@ private:
     void createDisplayModeGroup();
     void createMenu();
     void applyTabOrder();
-    HWND createChild(const wchar_t* windowClass, std::string_view caption, DWORD style,
-                     const Rect& rect, int id);
+    HWND createChild(const wchar_t* windowClass, std::string_view caption, DWORD style, int id);
+    void placeControls();
+    void fitClientArea();
+    void onDpiChanged(int dpi, const RECT& suggested);
     [[nodiscard]] CaptionStatic& label(LabelId id);
     void followSelectionWithTabStop();
     [[nodiscard]] int px(int twips) const;
@@ -89,8 +92,7 @@ private:
     HWND hwnd_ = nullptr;
     HWND tooltips_ = nullptr;
     int dpi_ = 96;
-    HFONT defaultFont_ = nullptr;
-    std::vector<HFONT> fonts_;
+    std::vector<Font> fonts_; // the buttons', the frame's and the options' at the present DPI
     std::array<std::unique_ptr<CaptionStatic>, 13> labels_; // by label number; [0] unused
     std::vector<NamedControl> controls_;
     std::array<bool, 4> lineVisible_{false, true, true, true}; // by line number

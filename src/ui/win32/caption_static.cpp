@@ -3,6 +3,7 @@
 #include "ui/controls/geometry.h"
 #include "ui/session/event_table.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/message_guard.h"
 #include "ui/win32/named_accessible.h"
 #include "ui/win32/text.h"
 
@@ -53,12 +54,9 @@ CaptionStatic::CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, 
     // Only a label with a click handler takes clicks; the others let them through.
     const DWORD style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | alignmentStyle(row.alignment) |
                         (session::eventOfControl(row.name) ? SS_NOTIFY : 0);
-    const PixelRect rect = pixelRect(row.rect, dpi);
-    hwnd_ = CreateWindowExW(0, L"STATIC", widen(row.caption).c_str(), style, rect.left, rect.top,
-                            rect.width, rect.height, parent,
+    hwnd_ = CreateWindowExW(0, L"STATIC", widen(row.caption).c_str(), style, 0, 0, 0, 0, parent,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    font_ = createJapaneseFont(pixelsOfPoints(row.font.points, dpi), row.font.bold);
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    place(dpi);
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -66,10 +64,14 @@ CaptionStatic::~CaptionStatic() {
     if (IsWindow(hwnd_) != FALSE) {
         RemoveWindowSubclass(hwnd_, subclassProc, 1);
     }
-    DeleteObject(font_);
-    if (backBrush_ != nullptr) {
-        DeleteObject(backBrush_);
-    }
+}
+
+void CaptionStatic::place(int dpi) {
+    const PixelRect rect = pixelRect(row_.rect, dpi);
+    SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width, rect.height,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+    font_.reset(createJapaneseFont(pixelsOfPoints(row_.font.points, dpi), row_.font.bold));
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
 }
 
 std::string CaptionStatic::shownText() const {
@@ -79,15 +81,9 @@ std::string CaptionStatic::shownText() const {
 void CaptionStatic::show(const session::LabelLook& look) {
     SetWindowTextW(hwnd_, widen(look.caption).c_str());
     layout_ = look.layout;
-    if (look.back != back_ || (look.back && backBrush_ == nullptr)) {
+    if (look.back != back_ || (look.back && !backBrush_)) {
         back_ = look.back;
-        if (backBrush_ != nullptr) {
-            DeleteObject(backBrush_);
-            backBrush_ = nullptr;
-        }
-        if (back_) {
-            backBrush_ = CreateSolidBrush(*back_);
-        }
+        backBrush_.reset(back_ ? CreateSolidBrush(*back_) : nullptr);
     }
     showTooltip(look.tooltip);
     accessibleName_ = widen(look.accessibleName);
@@ -106,6 +102,9 @@ void CaptionStatic::showTooltip(const std::string& text) {
     } else if (!tip.empty()) {
         SendMessageW(tooltips_, hasTool_ ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
                      reinterpret_cast<LPARAM>(&tool));
+        if (hasTool_) { // the label may have moved with the display's scale
+            SendMessageW(tooltips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+        }
     }
     hasTool_ = !tip.empty();
 }
@@ -120,7 +119,7 @@ TextExtent CaptionStatic::measure(std::string_view text, double pixelSize) const
 HBRUSH CaptionStatic::colours(HDC dc) const {
     SetTextColor(dc, row_.text ? *row_.text : GetSysColor(COLOR_WINDOWTEXT));
     SetBkColor(dc, back_ ? *back_ : GetSysColor(COLOR_BTNFACE));
-    return backBrush_ != nullptr ? backBrush_ : GetSysColorBrush(COLOR_BTNFACE);
+    return backBrush_ ? backBrush_.get() : GetSysColorBrush(COLOR_BTNFACE);
 }
 
 void CaptionStatic::paint() {
@@ -139,15 +138,17 @@ void CaptionStatic::paint() {
 LRESULT CALLBACK CaptionStatic::subclassProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                              UINT_PTR /*id*/, DWORD_PTR self) {
     auto* label = reinterpret_cast<CaptionStatic*>(self);
-    if (message == WM_PAINT) {
-        label->paint();
-        return 0;
-    }
-    if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        return accessibleObjectWithName(hwnd, wParam, label->accessibleName_,
-                                        label->accessibleDescription_);
-    }
-    return DefSubclassProc(hwnd, message, wParam, lParam);
+    return guardedMessage(hwnd, [&]() -> LRESULT {
+        if (message == WM_PAINT) {
+            label->paint();
+            return 0;
+        }
+        if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
+            return accessibleObjectWithName(hwnd, wParam, label->accessibleName_,
+                                            label->accessibleDescription_);
+        }
+        return DefSubclassProc(hwnd, message, wParam, lParam);
+    });
 }
 
 } // namespace quorvel::ui::win32

@@ -4,6 +4,7 @@
 #include "ui/controls/caption_fit.h"
 #include "ui/controls/control_tables.h"
 #include "ui/session/label_look.h"
+#include "ui/win32/gdi_object.h"
 
 #include <windows.h>
 
@@ -30,6 +31,8 @@ public:
     // What the control draws now: its text, or the fitted text.
     [[nodiscard]] std::string shownText() const;
 
+    // Takes its place and font at the display's dots per inch.
+    void place(int dpi);
     void show(const session::LabelLook& look);
     [[nodiscard]] TextExtent measure(std::string_view text, double pixelSize) const;
     // Answers WM_CTLCOLORSTATIC for this label.
@@ -44,9 +47,9 @@ private:
     const LabelRow& row_;
     HWND hwnd_ = nullptr;
     HWND tooltips_ = nullptr;
-    HFONT font_ = nullptr;
+    Font font_;
     std::optional<Colour> back_;
-    HBRUSH backBrush_ = nullptr;
+    Brush backBrush_;
     CaptionLayout layout_;
     bool hasTool_ = false;
     std::wstring accessibleName_;

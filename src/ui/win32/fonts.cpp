@@ -1,5 +1,6 @@
 #include "ui/win32/fonts.h"
 
+#include "ui/win32/gdi_object.h"
 #include "ui/win32/text.h"
 
 #include <algorithm>
@@ -44,17 +45,16 @@ std::vector<int> referenceOffsets(HDC dc, const std::wstring& text) {
 } // namespace
 
 TextExtent measureText(HDC dc, bool bold, std::string_view text, double pixels) {
-    HFONT font = createJapaneseFont(kReferencePixels, bold);
+    const Font font(createJapaneseFont(kReferencePixels, bold));
     const double scale = pixels / kReferencePixels;
     TextExtent extent;
     {
-        const Selected selected(dc, font);
+        const Selected selected(dc, font.get());
         TEXTMETRICW metrics{};
         GetTextMetricsW(dc, &metrics);
         extent.ascent = metrics.tmAscent * scale;
         const std::wstring wide = widen(text);
         if (wide.empty()) {
-            DeleteObject(font);
             return extent;
         }
         const std::vector<int> offsets = referenceOffsets(dc, wide);
@@ -85,7 +85,6 @@ TextExtent measureText(HDC dc, bool bold, std::string_view text, double pixels) 
             extent.inkBottom = bottom * scale;
         }
     }
-    DeleteObject(font);
     return extent;
 }
 
@@ -97,10 +96,9 @@ void drawText(HDC dc, bool bold, std::string_view text, double pixels, double x,
     // Each character where the measure put it, so the text covers exactly what was measured.
     std::vector<int> offsets;
     {
-        HFONT reference = createJapaneseFont(kReferencePixels, bold);
-        const Selected selected(dc, reference);
+        const Font reference(createJapaneseFont(kReferencePixels, bold));
+        const Selected selected(dc, reference.get());
         offsets = referenceOffsets(dc, wide);
-        DeleteObject(reference);
     }
     const double scale = pixels / kReferencePixels;
     std::vector<INT> steps(wide.size());
@@ -108,15 +106,14 @@ void drawText(HDC dc, bool bold, std::string_view text, double pixels, double x,
         steps.at(i) = static_cast<INT>(std::lround((x + offsets.at(i + 1) * scale)) -
                                        std::lround((x + offsets.at(i) * scale)));
     }
-    HFONT font = createJapaneseFont(pixels, bold);
+    const Font font(createJapaneseFont(pixels, bold));
     {
-        const Selected selected(dc, font);
+        const Selected selected(dc, font.get());
         SetBkMode(dc, TRANSPARENT);
         SetTextAlign(dc, TA_BASELINE | TA_LEFT | TA_NOUPDATECP);
         ExtTextOutW(dc, static_cast<int>(std::lround(x)), static_cast<int>(std::lround(baseline)),
                     0, nullptr, wide.c_str(), static_cast<UINT>(wide.size()), steps.data());
     }
-    DeleteObject(font);
 }
 
 } // namespace quorvel::ui::win32

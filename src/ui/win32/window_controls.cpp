@@ -25,23 +25,22 @@ bool isOption(std::string_view name) {
 
 } // namespace
 
+// A child control, placed and given its font by placeControls.
 HWND CalculatorWindow::createChild(const wchar_t* windowClass, std::string_view caption,
-                                   DWORD style, const Rect& rect, int id) {
-    const PixelRect r = pixelRect(rect, dpi_);
-    return CreateWindowExW(0, windowClass, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style,
-                           r.left, r.top, r.width, r.height, hwnd_,
-                           reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+                                   DWORD style, int id) {
+    return CreateWindowExW(0, windowClass, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
+                           0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                           instance_, nullptr);
 }
 
 void CalculatorWindow::createControls() {
-    defaultFont_ = createJapaneseFont(pixelsOfPoints(kDefaultFontPoints, dpi_), false);
-    fonts_.push_back(defaultFont_);
     tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                                 nullptr, instance_, nullptr);
     createLabels();
     createButtons();
     createDisplayModeGroup();
+    placeControls();
     applyTabOrder();
     announcer_ = std::make_unique<Announcer>(hwnd_, instance_, kAnnouncementId);
 }
@@ -58,13 +57,7 @@ void CalculatorWindow::createLabels() {
 void CalculatorWindow::createButtons() {
     for (const ButtonRow& row : buttonTable()) {
         const int id = session::controlIdOf(row.name);
-        HWND button = createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP, row.rect, id);
-        HFONT font = defaultFont_;
-        if (row.font.points > 0) {
-            font = createJapaneseFont(pixelsOfPoints(row.font.points, dpi_), row.font.bold);
-            fonts_.push_back(font);
-        }
-        SendMessageW(button, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+        HWND button = createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP, id);
         controls_.push_back({row.name, button, id});
     }
 }
@@ -72,20 +65,53 @@ void CalculatorWindow::createButtons() {
 void CalculatorWindow::createDisplayModeGroup() {
     const FrameRow& frameRow = displayModeFrame();
     const int frameId = session::controlIdOf(frameRow.name);
-    HWND frame = createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameRow.rect, frameId);
-    SendMessageW(frame, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
+    HWND frame = createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameId);
     controls_.push_back({frameRow.name, frame, frameId});
     for (const OptionRow& row : optionTable()) {
         // The options are children of the window, placed inside the frame: a group box passes no
         // notifications on.
         const int id = session::controlIdOf(row.name);
-        HWND option =
-            createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON, inWindow(row, frameRow), id);
-        SendMessageW(option, WM_SETFONT, reinterpret_cast<WPARAM>(defaultFont_), FALSE);
+        HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON, id);
         SendMessageW(option, BM_SETCHECK, row.selected ? BST_CHECKED : BST_UNCHECKED, 0);
         controls_.push_back({row.name, option, id});
     }
     followSelectionWithTabStop();
+}
+
+// Every control at its place and in its font at the display's dots per inch: once they are
+// created, and again when the window moves to a display of another scale.
+void CalculatorWindow::placeControls() {
+    std::vector<Font> fonts;
+    fonts.emplace_back(createJapaneseFont(pixelsOfPoints(kDefaultFontPoints, dpi_), false));
+    HFONT standard = fonts.front().get();
+    const auto place = [this](std::string_view name, const Rect& rect, HFONT font) {
+        HWND hwnd = control(name);
+        const PixelRect r = pixelRect(rect, dpi_);
+        SetWindowPos(hwnd, nullptr, r.left, r.top, r.width, r.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    };
+    for (const ButtonRow& row : buttonTable()) {
+        HFONT font = standard;
+        if (row.font.points > 0) {
+            fonts.emplace_back(
+                createJapaneseFont(pixelsOfPoints(row.font.points, dpi_), row.font.bold));
+            font = fonts.back().get();
+        }
+        place(row.name, row.rect, font);
+    }
+    const FrameRow& frameRow = displayModeFrame();
+    place(frameRow.name, frameRow.rect, standard);
+    for (const OptionRow& row : optionTable()) {
+        place(row.name, inWindow(row, frameRow), standard);
+    }
+    for (auto& label : labels_) {
+        if (label != nullptr) {
+            label->place(dpi_);
+        }
+    }
+    // The fonts the controls used until now go only once none uses them.
+    fonts_ = std::move(fonts);
 }
 
 void CalculatorWindow::createMenu() {

@@ -2,6 +2,7 @@
 
 #include "ui/win32/clipboard.h"
 #include "ui/win32/fonts.h"
+#include "ui/win32/message_guard.h"
 #include "ui/win32/named_accessible.h"
 #include "ui/win32/text.h"
 
@@ -63,7 +64,7 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
         layout_ = session::layOutWorking(page.lines, font, maxWidth);
         ReleaseDC(nullptr, screen);
     }
-    font_ = createJapaneseFont(pixels_, false);
+    font_.reset(createJapaneseFont(pixels_, false));
 
     const int margin = scaled(8, dpi);
     const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
@@ -99,7 +100,7 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
                             LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                         margin, margin, listWidth, listHeight, hwnd_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStepsId)), instance, nullptr);
-    SendMessageW(steps_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    SendMessageW(steps_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     for (const session::WorkingLine& line : page.lines) {
         sentences_.push_back(widen(line.sentence));
         SendMessageW(steps_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sentences_.back().c_str()));
@@ -112,7 +113,7 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
                             WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, left, buttonsTop,
                             buttonWidth, buttonHeight, hwnd_,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
-        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
     };
     button(page.copyButton, kCopyId, clientWidth - margin - 2 * buttonWidth - margin);
     button(page.closeButton, IDCANCEL, clientWidth - margin - buttonWidth);
@@ -122,7 +123,6 @@ WorkingWindow::~WorkingWindow() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
-    DeleteObject(font_);
 }
 
 const WorkingWindow* WorkingWindow::of(HWND hwnd) {
@@ -152,8 +152,10 @@ LRESULT CALLBACK WorkingWindow::stepsProc(HWND hwnd, UINT message, WPARAM wParam
                                           UINT_PTR /*id*/, DWORD_PTR self) {
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
         const auto& window = *reinterpret_cast<const WorkingWindow*>(self);
-        return accessibleObjectWithName(hwnd, wParam, widen(window.page_.listName), L"",
-                                        window.sentences_);
+        return guardedMessage(hwnd, [&] {
+            return accessibleObjectWithName(hwnd, wParam, widen(window.page_.listName), L"",
+                                            window.sentences_);
+        });
     }
     if (message == WM_NCDESTROY) {
         RemoveWindowSubclass(hwnd, &stepsProc, 0);
@@ -204,7 +206,7 @@ LRESULT CALLBACK WorkingWindow::windowProc(HWND hwnd, UINT message, WPARAM wPara
     if (self == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
-    return self->handleMessage(message, wParam, lParam);
+    return guardedMessage(hwnd, [&] { return self->handleMessage(message, wParam, lParam); });
 }
 
 LRESULT WorkingWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -260,13 +262,12 @@ void WorkingWindow::drawStep(const DRAWITEMSTRUCT& item) const {
             item.rcItem.top + text.box.y + (text.box.height + 2 * face.ascent - pixels_) / 2;
         drawText(item.hDC, false, text.text, pixels_, item.rcItem.left + text.box.x, baseline);
     }
-    HBRUSH barBrush = CreateSolidBrush(ink);
+    const Brush barBrush(CreateSolidBrush(ink));
     for (const session::PixelRect& bar : line.bars) {
         const RECT r{item.rcItem.left + bar.x, item.rcItem.top + bar.y,
                      item.rcItem.left + bar.x + bar.width, item.rcItem.top + bar.y + bar.height};
-        FillRect(item.hDC, &r, barBrush);
+        FillRect(item.hDC, &r, barBrush.get());
     }
-    DeleteObject(barBrush);
     if ((item.itemState & ODS_FOCUS) != 0) {
         DrawFocusRect(item.hDC, &item.rcItem);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ui/session/working_layout.h"
+#include "ui/win32/gdi_object.h"
 
 #include <windows.h>
 
@@ -50,7 +51,7 @@ private:
     session::WorkingLayout layout_;
     HWND hwnd_ = nullptr;
     HWND steps_ = nullptr;
-    HFONT font_ = nullptr;
+    Font font_;
     std::vector<std::wstring> sentences_; // what a screen reader reads for each step
     bool open_ = false;
 };
