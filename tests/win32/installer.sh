@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # The installer under Wine: installed silently, the program and its licence are under Program
 # Files, the Start-menu shortcut points at the program with its icon, the program starts from
-# there and ends with status 0, and the installed-programs entry carries the version; the silent
-# uninstall then removes the files, the shortcut and the entry.
+# there and ends with status 0, and the installed-programs entry carries the version. With the
+# calculator running: an uninstall that cannot close it (a box is open) removes nothing and says
+# so; an install over it closes it first; an uninstall closes it, then removes the files, the
+# shortcut and the entry.
 source "$(dirname "$0")/../lib/checks.bash"
 wine_() { "$RUN_WINE" "$@" | tr -d '\r'; }
 probe() { wine_ "$PROBE" "$@"; }
@@ -26,6 +28,28 @@ if [[ -e "$program_dir/uninstall.exe" ]]; then
     uninstall
 fi
 
+# The installer's pages carry the program's own name and version where the installer maker's
+# would be; the uninstaller's button is in full-width katakana.
+# Cancel (2) leaves either at once: neither asks whether to quit. The uninstaller runs on from a
+# copy of itself, so its window is waited for rather than its process.
+cancel_page() {
+    probe press "Quorvel " 2
+    for _ in $(seq 100); do
+        probe texts 0 "Quorvel " >/dev/null || return 0
+        sleep 0.1
+    done
+    fail "the page did not close"
+}
+"$RUN_WINE" "Z:$INSTALLER" &
+probe texts 30000 "Quorvel " >/dev/null || fail "the installer shows no window"
+probe press "Quorvel " 1 # 次へ
+page=$(probe texts 5000 "Quorvel ")
+cancel_page
+wait
+grep -qxF "Quorvel 1.2.0" <<<"$page" || fail "no branding line 'Quorvel 1.2.0' in: $page"
+! grep -q "Nullsoft" <<<"$page" || fail "the installer names its maker: $page"
+echo "ok: the installer's branding line is 'Quorvel 1.2.0'"
+
 wine_ "Z:$INSTALLER" /S
 for file in quorvel.exe LICENSE.txt uninstall.exe; do
     [[ -f "$program_dir/$file" ]] || fail "$file is not installed"
@@ -46,15 +70,56 @@ size=$(registry EstimatedSize)
 echo "ok: EstimatedSize $((size)) KiB"
 
 # The program the shortcut points at starts and ends.
-"$RUN_WINE" "$program_dir/quorvel.exe" &
-program=$!
-probe wait-window 60000 >/dev/null || fail "the installed program shows no window"
+start_program() {
+    "$RUN_WINE" "$program_dir/quorvel.exe" &
+    program=$!
+    probe wait-window 60000 >/dev/null || fail "the installed program shows no window"
+}
+start_program
 probe close
 status=0
 wait "$program" || status=$?
 expect_eq "the installed program's exit status" "$status" 0
 
+# LICENSE.txt as installed has Windows line endings throughout.
+expect_eq "LICENSE.txt: lines ending in CR LF" "$(grep -c $'\r$' "$program_dir/LICENSE.txt")" \
+    "$(wc -l <"$program_dir/LICENSE.txt")"
+
+# A calculator with its version box open cannot close: the uninstaller says so (silently, with
+# its exit status), and removes nothing. Run in place (_?=) so that its status can be read; the
+# folder by its short name, since _?= takes no quotes.
+start_program
+probe command 402 # バージョン情報
+probe wait-box 10000 >/dev/null || fail "no version box"
+status=0
+wine_ "$program_dir/uninstall.exe" /S "_?=$(wine_ winepath -s 'C:\Program Files\Quorvel')" ||
+    status=$?
+expect_eq "the uninstaller's status with the calculator unable to close" "$status" 2
+[[ -f "$program_dir/quorvel.exe" ]] || fail "the program was removed while it ran"
+expect_eq "the uninstall entry while the calculator runs" "$(registry DisplayName)" Quorvel
+probe answer-box
+
+# Installing again over the running calculator, as an upgrade does, closes it first.
+wine_ "Z:$INSTALLER" /S
+status=0
+wait "$program" || status=$?
+expect_eq "the calculator closed by the installer, its status" "$status" 0
+cmp -s "$program_dir/quorvel.exe" "$QUORVEL_EXE" || fail "the program was not installed again"
+echo "ok: installed again over the running calculator"
+
+"$RUN_WINE" "$program_dir/uninstall.exe" >/dev/null 2>&1
+page=$(probe texts 30000 "Quorvel ")
+cancel_page
+grep -qxF "アンインストール(&U)" <<<"$page" || fail "no button アンインストール(&U) in: $page"
+! grep -q "ｱﾝｲﾝｽﾄｰﾙ" <<<"$page" || fail "half-width katakana in: $page"
+echo "ok: the uninstaller's button reads アンインストール(&U)"
+
+# Uninstalling while it runs closes it and removes everything.
+start_program
 uninstall
+status=0
+wait "$program" || status=$?
+expect_eq "the calculator closed by the uninstaller, its status" "$status" 0
 [[ ! -e "$program_dir" ]] || fail "Program Files/Quorvel is still there: $(ls "$program_dir")"
 echo "ok: Program Files/Quorvel removed"
 [[ ! -e "$shortcut" ]] || fail "the shortcut is still there"

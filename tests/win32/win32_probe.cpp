@@ -8,6 +8,11 @@
 //   win32-probe shortcut FILE      the target and the icon of a shell shortcut (.lnk)
 //   win32-probe wait-window MS     waits for the calculator's window to open
 //   win32-probe close              sends the calculator's window the close command
+//   win32-probe command ID         sends the calculator a menu or button command by its id
+//   win32-probe answer-box         answers the calculator's open message box with OK
+//   win32-probe texts MS TITLE     waits for a window whose title starts with TITLE and prints
+//                                  the texts of its visible controls, one a line
+//   win32-probe press TITLE ID     presses the button ID of the window whose title starts so
 #include <windows.h>
 
 #include <objbase.h>
@@ -17,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -181,6 +187,48 @@ int shortcut(const std::wstring& file) {
     return status;
 }
 
+struct TitleSearch {
+    std::wstring prefix;
+    HWND found;
+};
+
+BOOL CALLBACK findTitled(HWND hwnd, LPARAM data) {
+    auto* search = reinterpret_cast<TitleSearch*>(data);
+    std::array<wchar_t, 256> title{};
+    GetWindowTextW(hwnd, title.data(), static_cast<int>(title.size()));
+    if (IsWindowVisible(hwnd) != FALSE &&
+        std::wstring_view(title.data()).starts_with(search->prefix)) {
+        search->found = hwnd;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK printText(HWND hwnd, LPARAM /*data*/) {
+    std::array<wchar_t, 512> text{};
+    if (IsWindowVisible(hwnd) != FALSE &&
+        GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size())) > 0) {
+        std::printf("%s\n", utf8(text.data()).c_str());
+    }
+    return TRUE;
+}
+
+// The texts a user reads on a window of another program (an installer's page).
+int texts(int milliseconds, const std::wstring& prefix) {
+    for (int waited = 0; waited <= milliseconds; waited += 100) {
+        TitleSearch search{prefix, nullptr};
+        EnumWindows(findTitled, reinterpret_cast<LPARAM>(&search));
+        if (search.found != nullptr) {
+            Sleep(500); // the page's controls are filled in after the window shows
+            EnumChildWindows(search.found, printText, 0);
+            return 0;
+        }
+        Sleep(100);
+    }
+    std::puts("no window");
+    return 1;
+}
+
 int waitWindow(int milliseconds) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
         if (calculator() != nullptr) {
@@ -223,8 +271,28 @@ int main(int argc, char* argv[]) {
         PostMessageW(calculator(), WM_CLOSE, 0, 0);
         return 0;
     }
+    if (command == "press" && argc == 4) {
+        // A button of another program's window, by its control id, as a click sends it.
+        TitleSearch search{wide(argv[2]), nullptr};
+        EnumWindows(findTitled, reinterpret_cast<LPARAM>(&search));
+        PostMessageW(search.found, WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[3])), 0);
+        return search.found != nullptr ? 0 : 1;
+    }
+    if (command == "texts" && argc == 4) {
+        return texts(std::atoi(argv[2]), wide(argv[3]));
+    }
+    if (command == "answer-box" && argc == 2) {
+        PostMessageW(openBoxes().first, WM_COMMAND, IDOK, 0);
+        return 0;
+    }
+    if (command == "command" && argc == 3) {
+        // A menu command or button by its control id, as a click on it sends it.
+        PostMessageW(calculator(), WM_COMMAND, static_cast<WPARAM>(std::atoi(argv[2])), 0);
+        return 0;
+    }
     std::fputs("usage: win32-probe labels | boxes | wait-box MS | version FILE | icon FILE |\n"
-               "                   shortcut FILE | wait-window MS | close\n",
+               "                   shortcut FILE | wait-window MS | close | command ID |\n"
+               "                   answer-box | texts MS TITLE | press TITLE ID\n",
                stderr);
     return 2;
 }
