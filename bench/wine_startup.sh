@@ -1,0 +1,64 @@
+#!/usr/bin/env bash
+# Start-up of the Windows program under Wine (launch → first top-level window mapped, waited for
+# on X events by x11-probe) side by side with the barest Win32 window (one static control and a
+# menu bar), in interleaved rounds under one Wine server kept running, on a private Xvfb without
+# a window manager. Prints the medians and their ratio.
+#   bench/wine_startup.sh [ROUNDS]     (default 15; builds in build/bench and build/bench-windows)
+set -euo pipefail
+cd "$(dirname "$0")/.."
+rounds=${1:-15}
+
+if [[ -z "${QUORVEL_BENCH_DISPLAY:-}" ]]; then
+    source tools/install-packages.bash
+    install_missing build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic \
+        libgtest-dev libx11-dev libxtst-dev xvfb xauth g++-mingw-w64-x86-64-posix \
+        binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest wine wine64
+    cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BUILD_BENCHMARKS=OFF \
+        -DQUORVEL_SANITIZE=OFF -DQUORVEL_BUILD_TESTS=ON >/dev/null
+    cmake --build build/bench --target x11-probe quorvel_icons >/dev/null
+    cmake -S . -B build/bench-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORVEL_BUILD_BENCHMARKS=ON \
+        -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_ICO="$PWD/build/bench/tools/icon/icons/quorvel.ico" \
+        >/dev/null
+    cmake --build build/bench-windows --target quorvel bare-window >/dev/null
+    export QUORVEL_BENCH_DISPLAY=1
+    exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
+fi
+
+probe=build/bench/tests/x11-probe
+wine=tools/wine/run-wine
+export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel/wineprefix}"
+declare -A command=([quorvel]=build/bench-windows/src/quorvel.exe
+                    [bare]=build/bench-windows/bench/win32/bare-window.exe)
+programs=(quorvel bare)
+
+# One Wine server for every run, started and warmed up before the first measured one.
+wineserver -k 2>/dev/null || true
+wineserver -p
+trap 'wineserver -k 2>/dev/null || true' EXIT
+for p in "${programs[@]}"; do
+    read -r _ pid < <($probe time-to-map "$wine" "${command[$p]}")
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+done
+
+declare -A times
+for ((round = 1; round <= rounds; ++round)); do
+    for p in "${programs[@]}"; do
+        read -r ms pid < <($probe time-to-map "$wine" "${command[$p]}")
+        kill "$pid"
+        wait "$pid" 2>/dev/null || true
+        sleep 0.5
+        times[$p]+="$ms "
+    done
+done
+
+median() { tr ' ' '\n' | grep -v '^$' | sort -g | awk '{a[NR]=$1} END {print (NR%2 ? a[(NR+1)/2] : (a[NR/2]+a[NR/2+1])/2)}'; }
+declare -A med
+printf '%-12s %10s\n' program "start (ms)"
+for p in "${programs[@]}"; do
+    med[$p]=$(median <<<"${times[$p]}")
+    printf '%-12s %10.1f\n' "$p" "${med[$p]}"
+done
+awk -v q="${med[quorvel]}" -v b="${med[bare]}" 'BEGIN {printf "quorvel / bare start: %.2f\n", q / b}'
+echo "($rounds interleaved rounds under $(wine --version 2>/dev/null), $(date -u +%F), $(nproc) cores)"
