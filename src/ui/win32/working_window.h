@@ -34,6 +34,9 @@ public:
     // The texts a step draws, in reading order, and the kind of line it is.
     [[nodiscard]] std::vector<std::string> drawn(int step) const;
     [[nodiscard]] std::string kind(int step) const;
+    // The width the steps were laid out in, in pixels.
+    [[nodiscard]] int contentWidth() const { return layout_.width; }
+    [[nodiscard]] HWND handle() const { return hwnd_; }
 
 private:
     static LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

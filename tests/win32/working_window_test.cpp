@@ -1,0 +1,50 @@
+// The working window on Windows at 96, 144 and 192 dpi: with a ten-digit answer every step fits
+// inside its list, and the window inside the screen's work area; nothing is cut short.
+#include "ui/session/working_layout.h"
+#include "ui/win32/calculator_window.h"
+#include "ui/win32/working_window.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+namespace quorvel::ui::win32 {
+namespace {
+
+class WorkingWindowAtDpi : public ::testing::TestWithParam<int> {};
+
+TEST_P(WorkingWindowAtDpi, EveryStepFitsAndTheWindowIsOnTheScreen) {
+    CalculatorWindow window(GetModuleHandleW(nullptr));
+    window.show(SW_SHOWNORMAL);
+    // 1/2147483647 － 1 = -2147483646/2147483647
+    for (const char* name :
+         {"Command20", "Command5", "Command19", "Command6", "Command5", "Command8", "Command11",
+          "Command8", "Command12", "Command7", "Command10", "Command8", "Command11", "Command15",
+          "Command20", "Command5", "Command19", "Command5", "Command1"}) {
+        SendMessageW(window.control(name), BM_CLICK, 0, 0);
+    }
+    const session::WorkingPage page = session::workingPage(window.form().working());
+    const WorkingWindow working(GetModuleHandleW(nullptr), window.handle(), GetParam(), page);
+
+    RECT list{};
+    GetClientRect(GetDlgItem(working.handle(), WorkingWindow::kStepsId), &list);
+    EXPECT_GE(list.right, working.contentWidth());
+    const std::vector<std::string> answer = working.drawn(static_cast<int>(page.lines.size()) - 2);
+    EXPECT_NE(std::find(answer.begin(), answer.end(), "2147483646"), answer.end());
+
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    RECT frame{};
+    GetWindowRect(working.handle(), &frame);
+    EXPECT_GE(frame.left, area.left);
+    EXPECT_GE(frame.top, area.top);
+    EXPECT_LE(frame.right, area.right);
+    EXPECT_LE(frame.bottom, area.bottom);
+}
+
+INSTANTIATE_TEST_SUITE_P(Dpi, WorkingWindowAtDpi, ::testing::Values(96, 144, 192));
+
+} // namespace
+} // namespace quorvel::ui::win32
