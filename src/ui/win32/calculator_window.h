@@ -75,12 +75,12 @@ private:
     void onDestroy();
 
     void createControls();
-    void createLabels();
-    void createButtons();
-    void createDisplayModeGroup();
+    void createControl(std::string_view name);
     void createMenu();
     void applyTabOrder();
-    HWND createChild(const wchar_t* windowClass, std::string_view caption, DWORD style, int id);
+    HWND createChild(const wchar_t* windowClass, std::string_view caption, DWORD style,
+                     const Rect& rect, int id, FontChoice font);
+    [[nodiscard]] HFONT fontOf(FontChoice choice);
     void placeControls();
     void fitClientArea();
     void onDpiChanged(int dpi, const RECT& suggested);
@@ -92,7 +92,8 @@ private:
     HWND hwnd_ = nullptr;
     HWND tooltips_ = nullptr;
     int dpi_ = 96;
-    std::vector<Font> fonts_; // the buttons', the frame's and the options' at the present DPI
+    // The buttons', the frame's and the options' fonts at the present DPI, by size and weight.
+    std::vector<std::pair<FontChoice, Font>> fonts_;
     std::array<std::unique_ptr<CaptionStatic>, 13> labels_; // by label number; [0] unused
     std::vector<NamedControl> controls_;
     std::array<bool, 4> lineVisible_{false, true, true, true}; // by line number

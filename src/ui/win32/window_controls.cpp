@@ -25,93 +25,111 @@ bool isOption(std::string_view name) {
 
 } // namespace
 
-// A child control, placed and given its font by placeControls.
 HWND CalculatorWindow::createChild(const wchar_t* windowClass, std::string_view caption,
-                                   DWORD style, int id) {
-    return CreateWindowExW(0, windowClass, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style, 0,
-                           0, 0, 0, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                           instance_, nullptr);
+                                   DWORD style, const Rect& rect, int id, FontChoice font) {
+    const PixelRect r = pixelRect(rect, dpi_);
+    HWND hwnd =
+        CreateWindowExW(0, windowClass, widen(caption).c_str(), WS_CHILD | WS_VISIBLE | style,
+                        r.left, r.top, r.width, r.height, hwnd_,
+                        reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance_, nullptr);
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(font)), FALSE);
+    return hwnd;
 }
 
+// The font of a button, the frame or an option at the present DPI, made once for each size and
+// weight: the window's 9 points where the table gives none.
+HFONT CalculatorWindow::fontOf(FontChoice choice) {
+    const double points = choice.points > 0 ? choice.points : kDefaultFontPoints;
+    for (const auto& [made, font] : fonts_) {
+        if (made.points == points && made.bold == choice.bold) {
+            return font.get();
+        }
+    }
+    fonts_.emplace_back(FontChoice{points, choice.bold},
+                        Font(createJapaneseFont(pixelsOfPoints(points, dpi_), choice.bold)));
+    return fonts_.back().second.get();
+}
+
+// The controls in tab order, each in its place and font: the order of creation is the z-order
+// the dialog manager tabs through, so nothing is moved afterwards, and start-up under Wine
+// spends its time on making the controls only.
 void CalculatorWindow::createControls() {
     tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
                                 CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
                                 nullptr, instance_, nullptr);
-    createLabels();
-    createButtons();
-    createDisplayModeGroup();
-    placeControls();
+    for (const std::string_view name : tabOrder()) {
+        createControl(name);
+    }
+    followSelectionWithTabStop();
     applyTabOrder();
     announcer_ = std::make_unique<Announcer>(hwnd_, instance_, kAnnouncementId);
 }
 
-void CalculatorWindow::createLabels() {
+void CalculatorWindow::createControl(std::string_view name) {
+    const int id = session::controlIdOf(name);
     for (const LabelRow& row : labelTable()) {
-        const int id = session::controlIdOf(row.name);
-        auto label = std::make_unique<CaptionStatic>(row, hwnd_, id, dpi_, tooltips_);
-        controls_.push_back({row.name, label->handle(), id});
-        labels_.at(static_cast<std::size_t>(row.id)) = std::move(label);
+        if (row.name == name) {
+            auto label = std::make_unique<CaptionStatic>(row, hwnd_, id, dpi_, tooltips_);
+            controls_.push_back({row.name, label->handle(), id});
+            labels_.at(static_cast<std::size_t>(row.id)) = std::move(label);
+            return;
+        }
     }
-}
-
-void CalculatorWindow::createButtons() {
     for (const ButtonRow& row : buttonTable()) {
-        const int id = session::controlIdOf(row.name);
-        HWND button = createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP, id);
-        controls_.push_back({row.name, button, id});
+        if (row.name == name) {
+            controls_.push_back({row.name,
+                                 createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP,
+                                             row.rect, id, row.font),
+                                 id});
+            return;
+        }
     }
-}
-
-void CalculatorWindow::createDisplayModeGroup() {
     const FrameRow& frameRow = displayModeFrame();
-    const int frameId = session::controlIdOf(frameRow.name);
-    HWND frame = createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameId);
-    controls_.push_back({frameRow.name, frame, frameId});
-    for (const OptionRow& row : optionTable()) {
-        // The options are children of the window, placed inside the frame: a group box passes no
-        // notifications on.
-        const int id = session::controlIdOf(row.name);
-        HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON, id);
-        SendMessageW(option, BM_SETCHECK, row.selected ? BST_CHECKED : BST_UNCHECKED, 0);
-        controls_.push_back({row.name, option, id});
+    if (frameRow.name == name) {
+        controls_.push_back(
+            {frameRow.name,
+             createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameRow.rect, id, {}), id});
+        return;
     }
-    followSelectionWithTabStop();
+    for (const OptionRow& row : optionTable()) {
+        if (row.name == name) {
+            // The options are children of the window, placed inside the frame: a group box
+            // passes no notifications on.
+            HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON,
+                                      inWindow(row, frameRow), id, {});
+            SendMessageW(option, BM_SETCHECK, row.selected ? BST_CHECKED : BST_UNCHECKED, 0);
+            controls_.push_back({row.name, option, id});
+            return;
+        }
+    }
 }
 
-// Every control at its place and in its font at the display's dots per inch: once they are
-// created, and again when the window moves to a display of another scale.
+// Every control at its place and in its font at the display's dots per inch, when the window
+// moves to a display of another scale.
 void CalculatorWindow::placeControls() {
-    std::vector<Font> fonts;
-    fonts.emplace_back(createJapaneseFont(pixelsOfPoints(kDefaultFontPoints, dpi_), false));
-    HFONT standard = fonts.front().get();
-    const auto place = [this](std::string_view name, const Rect& rect, HFONT font) {
+    // The fonts the controls use until now go only once none uses them.
+    const auto previous = std::move(fonts_);
+    fonts_.clear();
+    const auto place = [this](std::string_view name, const Rect& rect, FontChoice font) {
         HWND hwnd = control(name);
         const PixelRect r = pixelRect(rect, dpi_);
         SetWindowPos(hwnd, nullptr, r.left, r.top, r.width, r.height,
                      SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(fontOf(font)), TRUE);
     };
     for (const ButtonRow& row : buttonTable()) {
-        HFONT font = standard;
-        if (row.font.points > 0) {
-            fonts.emplace_back(
-                createJapaneseFont(pixelsOfPoints(row.font.points, dpi_), row.font.bold));
-            font = fonts.back().get();
-        }
-        place(row.name, row.rect, font);
+        place(row.name, row.rect, row.font);
     }
     const FrameRow& frameRow = displayModeFrame();
-    place(frameRow.name, frameRow.rect, standard);
+    place(frameRow.name, frameRow.rect, {});
     for (const OptionRow& row : optionTable()) {
-        place(row.name, inWindow(row, frameRow), standard);
+        place(row.name, inWindow(row, frameRow), {});
     }
     for (auto& label : labels_) {
         if (label != nullptr) {
             label->place(dpi_);
         }
     }
-    // The fonts the controls used until now go only once none uses them.
-    fonts_ = std::move(fonts);
 }
 
 void CalculatorWindow::createMenu() {
@@ -134,10 +152,15 @@ void CalculatorWindow::applyTabOrder() {
         if (hwnd == nullptr) {
             continue;
         }
-        if (name == optionTable().front().name || !isOption(name)) {
-            SetWindowLongPtrW(hwnd, GWL_STYLE, GetWindowLongPtrW(hwnd, GWL_STYLE) | WS_GROUP);
+        const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
+        if ((name == optionTable().front().name || !isOption(name)) && (style & WS_GROUP) == 0) {
+            SetWindowLongPtrW(hwnd, GWL_STYLE, style | WS_GROUP);
         }
-        SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        // Created in tab order, a control is already where it belongs.
+        const HWND above = GetWindow(hwnd, GW_HWNDPREV);
+        if (above != (previous == HWND_TOP ? nullptr : previous)) {
+            SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        }
         previous = hwnd;
     }
 }
