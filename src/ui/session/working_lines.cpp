@@ -127,35 +127,44 @@ WorkingLine line(LineKind kind, std::string_view caption, std::vector<ShownNumbe
             "",   std::move(sentence)};
 }
 
+// A step that shows one fraction, its numerator and denominator the step's first two numbers:
+// its caption and the words a screen reader says before the fraction.
+struct OneFractionStep {
+    StepKind step;
+    LineKind line;
+    std::string_view caption;
+    std::string_view saidBefore;
+};
+
+// clang-format off
+constexpr std::array kOneFractionSteps{
+    OneFractionStep{StepKind::FirstAsImproper,    LineKind::FirstAsImproper,    "仮分数に直す",                  "一つ目の数を仮分数に直すと "},
+    OneFractionStep{StepKind::SecondAsImproper,   LineKind::SecondAsImproper,   "仮分数に直す",                  "二つ目の数を仮分数に直すと "},
+    OneFractionStep{StepKind::AddNumerators,      LineKind::AddNumerators,      "分子を足す",                    "分子を足すと "},
+    OneFractionStep{StepKind::SubtractNumerators, LineKind::SubtractNumerators, "分子を引く",                    "分子を引くと "},
+    OneFractionStep{StepKind::MultiplyAcross,     LineKind::MultiplyAcross,     "分子どうし、分母どうしを掛ける", "分子どうし、分母どうしを掛けると "},
+};
+// clang-format on
+
 WorkingLine stepLine(const Step& step) {
     const auto& v = step.numbers;
+    for (const OneFractionStep& row : kOneFractionSteps) {
+        if (row.step == step.kind) {
+            return line(row.line, row.caption, {fraction(v[0], v[1])}, {},
+                        join({row.saidBefore, spoken(fraction(v[0], v[1]))}));
+        }
+    }
     switch (step.kind) {
-    case StepKind::FirstAsImproper:
-        return line(LineKind::FirstAsImproper, "仮分数に直す", {fraction(v[0], v[1])}, {},
-                    join({"一つ目の数を仮分数に直すと ", spoken(fraction(v[0], v[1]))}));
-    case StepKind::SecondAsImproper:
-        return line(LineKind::SecondAsImproper, "仮分数に直す", {fraction(v[0], v[1])}, {},
-                    join({"二つ目の数を仮分数に直すと ", spoken(fraction(v[0], v[1]))}));
     case StepKind::CommonDenominator:
         return line(LineKind::CommonDenominator, "通分する",
                     {fraction(v[1], v[0]), fraction(v[2], v[0])}, {"と"},
                     join({"分母を ", number(v[0]), " にそろえると ", spoken(fraction(v[1], v[0])),
                           " と ", spoken(fraction(v[2], v[0]))}));
-    case StepKind::AddNumerators:
-        return line(LineKind::AddNumerators, "分子を足す", {fraction(v[0], v[1])}, {},
-                    join({"分子を足すと ", spoken(fraction(v[0], v[1]))}));
-    case StepKind::SubtractNumerators:
-        return line(LineKind::SubtractNumerators, "分子を引く", {fraction(v[0], v[1])}, {},
-                    join({"分子を引くと ", spoken(fraction(v[0], v[1]))}));
     case StepKind::ByReciprocal:
         return line(LineKind::ByReciprocal, "逆数を掛ける",
                     {fraction(v[0], v[1]), fraction(v[2], v[3])}, {"×"},
                     join({"割る数を逆数にして掛けると ", spoken(fraction(v[0], v[1])), " かける ",
                           spoken(fraction(v[2], v[3]))}));
-    case StepKind::MultiplyAcross:
-        return line(LineKind::MultiplyAcross, "分子どうし、分母どうしを掛ける",
-                    {fraction(v[0], v[1])}, {},
-                    join({"分子どうし、分母どうしを掛けると ", spoken(fraction(v[0], v[1]))}));
     case StepKind::Reduced:
         return line(LineKind::Reduced, "約分する", {fraction(v[1], v[2])}, {},
                     join({std::to_string(magnitude(v[0])), " で約分すると ",
@@ -163,8 +172,9 @@ WorkingLine stepLine(const Step& step) {
     case StepKind::Mixed:
         return line(LineKind::Mixed, "帯分数に直す", {mixed(v[0], v[1], v[2])}, {},
                     join({"帯分数に直すと ", spoken(mixed(v[0], v[1], v[2]))}));
+    default:
+        return {};
     }
-    return {};
 }
 
 // Where the calculation stopped, and why, in plain words.
