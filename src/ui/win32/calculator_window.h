@@ -5,6 +5,7 @@
 #include "ui/win32/announcer.h"
 #include "ui/win32/caption_static.h"
 #include "ui/win32/gdi_object.h"
+#include "ui/win32/tooltip_control.h"
 
 #include <windows.h>
 
@@ -43,7 +44,7 @@ public:
     [[nodiscard]] HWND control(std::string_view name) const;
     [[nodiscard]] std::string nameOf(HWND control) const;
     [[nodiscard]] const CaptionStatic& label(LabelId id) const;
-    [[nodiscard]] HWND tooltips() const { return tooltips_; }
+    [[nodiscard]] HWND tooltips() const { return tooltips_.handle(); }
     [[nodiscard]] RECT lineRect(LineId id) const;
 
     // session::NativeWindow
@@ -77,7 +78,6 @@ private:
     void createControls();
     void createControl(std::string_view name);
     void createMenu();
-    void applyTabOrder();
     HWND createChild(const wchar_t* windowClass, std::string_view caption, DWORD style,
                      const Rect& rect, int id, FontChoice font);
     [[nodiscard]] HFONT fontOf(FontChoice choice);
@@ -90,7 +90,7 @@ private:
 
     HINSTANCE instance_;
     HWND hwnd_ = nullptr;
-    HWND tooltips_ = nullptr;
+    TooltipControl tooltips_{nullptr, nullptr};
     int dpi_ = 96;
     // The buttons', the frame's and the options' fonts at the present DPI, by size and weight.
     std::vector<std::pair<FontChoice, Font>> fonts_;

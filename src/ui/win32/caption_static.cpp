@@ -47,16 +47,22 @@ TTTOOLINFOW toolOf(HWND label) {
 
 } // namespace
 
-CaptionStatic::CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, HWND tooltips)
+CaptionStatic::CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, HFONT font,
+                             TooltipControl& tooltips)
     : row_(row)
     , tooltips_(tooltips)
-    , back_(row.back) {
-    // Only a label with a click handler takes clicks; the others let them through.
-    const DWORD style = WS_CHILD | WS_VISIBLE | SS_NOPREFIX | alignmentStyle(row.alignment) |
+    , back_(row.back)
+    , caption_(widen(row.caption)) {
+    // Only a label with a click handler takes clicks; the others let them through. Each starts a
+    // group of its own for the dialog manager, as every control but the options after the first.
+    const DWORD style = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX |
+                        alignmentStyle(row.alignment) |
                         (session::eventOfControl(row.name) ? SS_NOTIFY : 0);
-    hwnd_ = CreateWindowExW(0, L"STATIC", widen(row.caption).c_str(), style, 0, 0, 0, 0, parent,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr, nullptr);
-    place(dpi);
+    const PixelRect r = pixelRect(row.rect, dpi);
+    hwnd_ = CreateWindowExW(0, L"STATIC", caption_.c_str(), style, r.left, r.top, r.width, r.height,
+                            parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
+                            nullptr);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     SetWindowSubclass(hwnd_, subclassProc, 1, reinterpret_cast<DWORD_PTR>(this));
 }
 
@@ -66,12 +72,15 @@ CaptionStatic::~CaptionStatic() {
     }
 }
 
-void CaptionStatic::place(int dpi) {
+void CaptionStatic::place(int dpi, HFONT font) {
     const PixelRect rect = pixelRect(row_.rect, dpi);
     SetWindowPos(hwnd_, nullptr, rect.left, rect.top, rect.width, rect.height,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    font_.reset(createJapaneseFont(pixelsOfPoints(row_.font.points, dpi), row_.font.bold));
-    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+    SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    if (hasTool_) { // the tool's area moves with the label
+        TTTOOLINFOW tool = toolOf(hwnd_);
+        SendMessageW(tooltips_.handle(), TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
+    }
 }
 
 std::string CaptionStatic::shownText() const {
@@ -79,34 +88,43 @@ std::string CaptionStatic::shownText() const {
 }
 
 void CaptionStatic::show(const session::LabelLook& look) {
-    SetWindowTextW(hwnd_, widen(look.caption).c_str());
+    std::wstring caption = widen(look.caption);
+    if (caption != caption_) {
+        caption_ = std::move(caption);
+        SetWindowTextW(hwnd_, caption_.c_str());
+    }
     layout_ = look.layout;
     if (look.back != back_ || (look.back && !backBrush_)) {
         back_ = look.back;
         backBrush_.reset(back_ ? CreateSolidBrush(*back_) : nullptr);
     }
     showTooltip(look.tooltip);
-    accessibleName_ = widen(look.accessibleName);
-    accessibleDescription_ = widen(look.accessibleDescription);
-    NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    std::wstring name = widen(look.accessibleName);
+    std::wstring description = widen(look.accessibleDescription);
+    if (name != accessibleName_ || description != accessibleDescription_) {
+        accessibleName_ = std::move(name);
+        accessibleDescription_ = std::move(description);
+        NotifyWinEvent(EVENT_OBJECT_NAMECHANGE, hwnd_, OBJID_CLIENT, CHILDID_SELF);
+    }
     InvalidateRect(hwnd_, nullptr, TRUE);
 }
 
 // A label without a tooltip has no tool at all: an empty text would leave the last one showing.
 void CaptionStatic::showTooltip(const std::string& text) {
     std::wstring tip = widen(text);
-    TTTOOLINFOW tool = toolOf(hwnd_);
-    tool.lpszText = tip.data();
-    if (tip.empty() && hasTool_) {
-        SendMessageW(tooltips_, TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
-    } else if (!tip.empty()) {
-        SendMessageW(tooltips_, hasTool_ ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
-                     reinterpret_cast<LPARAM>(&tool));
-        if (hasTool_) { // the label may have moved with the display's scale
-            SendMessageW(tooltips_, TTM_NEWTOOLRECTW, 0, reinterpret_cast<LPARAM>(&tool));
-        }
+    if (tip == tooltip_) {
+        return;
     }
-    hasTool_ = !tip.empty();
+    tooltip_ = std::move(tip);
+    TTTOOLINFOW tool = toolOf(hwnd_);
+    tool.lpszText = tooltip_.data();
+    if (tooltip_.empty()) {
+        SendMessageW(tooltips_.handle(), TTM_DELTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
+    } else {
+        SendMessageW(tooltips_.made(), hasTool_ ? TTM_UPDATETIPTEXTW : TTM_ADDTOOLW, 0,
+                     reinterpret_cast<LPARAM>(&tool));
+    }
+    hasTool_ = !tooltip_.empty();
 }
 
 TextExtent CaptionStatic::measure(std::string_view text, double pixelSize) const {

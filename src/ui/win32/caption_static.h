@@ -5,6 +5,7 @@
 #include "ui/controls/control_tables.h"
 #include "ui/session/label_look.h"
 #include "ui/win32/gdi_object.h"
+#include "ui/win32/tooltip_control.h"
 
 #include <windows.h>
 
@@ -19,7 +20,9 @@ namespace quorvel::ui::win32 {
 // come with the look.
 class CaptionStatic {
 public:
-    CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, HWND tooltips);
+    // Made in its place and font; `font` stays the window's, shared by labels of one size.
+    CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, HFONT font,
+                  TooltipControl& tooltips);
     CaptionStatic(const CaptionStatic&) = delete;
     CaptionStatic& operator=(const CaptionStatic&) = delete;
     CaptionStatic(CaptionStatic&&) = delete;
@@ -32,7 +35,7 @@ public:
     [[nodiscard]] std::string shownText() const;
 
     // Takes its place and font at the display's dots per inch.
-    void place(int dpi);
+    void place(int dpi, HFONT font);
     void show(const session::LabelLook& look);
     [[nodiscard]] TextExtent measure(std::string_view text, double pixelSize) const;
     // Answers WM_CTLCOLORSTATIC for this label.
@@ -46,12 +49,15 @@ private:
 
     const LabelRow& row_;
     HWND hwnd_ = nullptr;
-    HWND tooltips_ = nullptr;
-    Font font_;
+    TooltipControl& tooltips_;
     std::optional<Colour> back_;
     Brush backBrush_;
     CaptionLayout layout_;
     bool hasTool_ = false;
+    // What was last given, so that showing the same look again asks nothing of the system:
+    // under Wine every call on a control is a round trip to its server.
+    std::wstring caption_;
+    std::wstring tooltip_;
     std::wstring accessibleName_;
     std::wstring accessibleDescription_;
 };

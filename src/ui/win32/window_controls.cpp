@@ -17,12 +17,6 @@ namespace {
 constexpr int kAnnouncementId = 500;
 constexpr double kDefaultFontPoints = 9;
 
-bool isOption(std::string_view name) {
-    const auto options = optionTable();
-    return std::any_of(options.begin(), options.end(),
-                       [name](const OptionRow& row) { return row.name == name; });
-}
-
 } // namespace
 
 HWND CalculatorWindow::createChild(const wchar_t* windowClass, std::string_view caption,
@@ -50,18 +44,15 @@ HFONT CalculatorWindow::fontOf(FontChoice choice) {
     return fonts_.back().second.get();
 }
 
-// The controls in tab order, each in its place and font: the order of creation is the z-order
-// the dialog manager tabs through, so nothing is moved afterwards, and start-up under Wine
-// spends its time on making the controls only.
+// The controls in tab order, each in its place, font and style: the order of creation is the
+// z-order the dialog manager tabs through, and each control starts a group of its own but the
+// options after the first, so the arrow keys move within the display-mode group only. Nothing is
+// changed afterwards: under Wine every change is a round trip to the server.
 void CalculatorWindow::createControls() {
-    tooltips_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_NOPREFIX,
-                                CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd_,
-                                nullptr, instance_, nullptr);
+    tooltips_ = TooltipControl(hwnd_, instance_);
     for (const std::string_view name : tabOrder()) {
         createControl(name);
     }
-    followSelectionWithTabStop();
-    applyTabOrder();
     announcer_ = std::make_unique<Announcer>(hwnd_, instance_, kAnnouncementId);
 }
 
@@ -69,7 +60,8 @@ void CalculatorWindow::createControl(std::string_view name) {
     const int id = session::controlIdOf(name);
     for (const LabelRow& row : labelTable()) {
         if (row.name == name) {
-            auto label = std::make_unique<CaptionStatic>(row, hwnd_, id, dpi_, tooltips_);
+            auto label =
+                std::make_unique<CaptionStatic>(row, hwnd_, id, dpi_, fontOf(row.font), tooltips_);
             controls_.push_back({row.name, label->handle(), id});
             labels_.at(static_cast<std::size_t>(row.id)) = std::move(label);
             return;
@@ -77,25 +69,30 @@ void CalculatorWindow::createControl(std::string_view name) {
     }
     for (const ButtonRow& row : buttonTable()) {
         if (row.name == name) {
-            controls_.push_back({row.name,
-                                 createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP,
-                                             row.rect, id, row.font),
-                                 id});
+            controls_.push_back(
+                {row.name,
+                 createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                             row.rect, id, row.font),
+                 id});
             return;
         }
     }
     const FrameRow& frameRow = displayModeFrame();
     if (frameRow.name == name) {
-        controls_.push_back(
-            {frameRow.name,
-             createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX, frameRow.rect, id, {}), id});
+        controls_.push_back({frameRow.name,
+                             createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX | WS_GROUP,
+                                         frameRow.rect, id, {}),
+                             id});
         return;
     }
     for (const OptionRow& row : optionTable()) {
         if (row.name == name) {
             // The options are children of the window, placed inside the frame: a group box
             // passes no notifications on.
-            HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON,
+            // The group is entered by Tab on its selected option: only that one is a tab stop.
+            const DWORD group =
+                (&row == optionTable().data() ? WS_GROUP : 0) | (row.selected ? WS_TABSTOP : 0);
+            HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON | group,
                                       inWindow(row, frameRow), id, {});
             SendMessageW(option, BM_SETCHECK, row.selected ? BST_CHECKED : BST_UNCHECKED, 0);
             controls_.push_back({row.name, option, id});
@@ -127,7 +124,7 @@ void CalculatorWindow::placeControls() {
     }
     for (auto& label : labels_) {
         if (label != nullptr) {
-            label->place(dpi_);
+            label->place(dpi_, fontOf(label->row().font));
         }
     }
 }
@@ -140,29 +137,6 @@ void CalculatorWindow::createMenu() {
         controls_.push_back({row.name, nullptr, id});
     }
     SetMenu(hwnd_, bar);
-}
-
-void CalculatorWindow::applyTabOrder() {
-    // The dialog manager moves the focus in z-order: stack the controls in the tab order. Each
-    // control starts a group of its own but the options after the first, so the arrow keys move
-    // within the display-mode group only.
-    HWND previous = HWND_TOP;
-    for (const std::string_view name : tabOrder()) {
-        HWND hwnd = control(name);
-        if (hwnd == nullptr) {
-            continue;
-        }
-        const LONG_PTR style = GetWindowLongPtrW(hwnd, GWL_STYLE);
-        if ((name == optionTable().front().name || !isOption(name)) && (style & WS_GROUP) == 0) {
-            SetWindowLongPtrW(hwnd, GWL_STYLE, style | WS_GROUP);
-        }
-        // Created in tab order, a control is already where it belongs.
-        const HWND above = GetWindow(hwnd, GW_HWNDPREV);
-        if (above != (previous == HWND_TOP ? nullptr : previous)) {
-            SetWindowPos(hwnd, previous, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-        }
-        previous = hwnd;
-    }
 }
 
 // An option group is entered by Tab on its selected button: only that one is a tab stop.
