@@ -2,7 +2,6 @@
 # hicolor icons in the standard places, and a .deb through CPack.
 include(GNUInstallDirs)
 
-set(QUORVEL_APP_ID io.github.quorvel.Quorvel)
 configure_file(${PROJECT_SOURCE_DIR}/resources/${QUORVEL_APP_ID}.metainfo.xml.in
                ${PROJECT_BINARY_DIR}/${QUORVEL_APP_ID}.metainfo.xml @ONLY)
 

@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
-# The real program under X: title, client size, the active field's colour, and 終了 clicked with
+# The real program under X: title, window class, client size, the active field's colour, and 終了 clicked with
 # the real mouse ends it with status 0.
 source "$(dirname "$0")/lib.bash"
 
 "$QUORVEL" &
 pid=$!
 window=$(probe find Quorvel 15000) || fail "no window titled Quorvel"
+# A dock matches the window to its launcher by the class the desktop file names.
+desktop="$(dirname "$0")/../../resources/io.github.quorvel.Quorvel.desktop"
+IFS=$'\t' read -r _ class < <(probe class "$window")
+expect_eq "window class (the desktop file's StartupWMClass)" "$class" \
+    "$(sed -n 's/^StartupWMClass=//p' "$desktop")"
 read -r width height < <(probe size "$window")
 expect_eq "window width" "$width" 432
 menu=$((height - 293))

@@ -2,6 +2,7 @@
 //   x11-probe find TITLE TIMEOUT_MS    id of the mapped top-level window with that title
 //   x11-probe size WINDOW              its width and height
 //   x11-probe pixel WINDOW X Y         colour at (X, Y) inside it, as RRGGBB
+//   x11-probe class WINDOW             its WM_CLASS: the instance name, a tab, the class name
 //   x11-probe tap KEYCODE...           real key presses (XTest) of X keycodes, one after another
 //   x11-probe chord MOD KEY            KEY pressed while the modifier key MOD is held
 //   x11-probe hold KEYCODE MS          KEY held down for MS milliseconds (auto-repeat runs)
@@ -101,6 +102,17 @@ void key(Display* display, unsigned int keycode, bool down) {
     std::this_thread::sleep_for(std::chrono::milliseconds(15));
 }
 
+int windowClass(Display* display, Window window) {
+    XClassHint hint{};
+    if (XGetClassHint(display, window, &hint) == 0) {
+        return 1;
+    }
+    std::printf("%s\t%s\n", hint.res_name, hint.res_class);
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return 0;
+}
+
 int tap(Display* display, char** keycodes, int count) {
     for (int i = 0; i < count; ++i) {
         const auto code = static_cast<unsigned int>(std::atoi(keycodes[i]));
@@ -159,8 +171,9 @@ int timeToMap(Display* display, char** command) {
 
 int main(int argc, char** argv) {
     if (argc < 3) {
-        std::fprintf(stderr,
-                     "usage: x11-probe find|size|pixel|tap|chord|hold|numlock|time-to-map ...\n");
+        std::fprintf(
+            stderr,
+            "usage: x11-probe find|size|pixel|class|tap|chord|hold|numlock|time-to-map ...\n");
         return 2;
     }
     Display* display = XOpenDisplay(nullptr);
@@ -177,6 +190,8 @@ int main(int argc, char** argv) {
     } else if (verb == "pixel" && argc == 5) {
         status = pixel(display, std::strtoul(argv[2], nullptr, 0), std::atoi(argv[3]),
                        std::atoi(argv[4]));
+    } else if (verb == "class" && argc == 3) {
+        status = windowClass(display, std::strtoul(argv[2], nullptr, 0));
     } else if (verb == "tap") {
         status = tap(display, argv + 2, argc - 2);
     } else if (verb == "chord" && argc == 4) {

@@ -149,7 +149,7 @@ INSTANTIATE_TEST_SUITE_P(Rows, Calculate, ::testing::Values(
     Calculation{"SmallestQuotientOverWholeOne", {"", "-2147483648", "1"}, kMul, {"", "1", "1"}, false, kEmptyBar, 1, 1, {}, kOverflow},
     Calculation{"SmallestQuotientOverMinusOne", {"", "-2147483648", "1"}, kDiv, {"", "-1", "1"}, false, kEmptyBar, -1, 1, {}, kOverflow},
     Calculation{"ReducedDenominatorOverflowLeavesTheSign", {"", "1", "1"}, kDiv, {"", "-2147483648", "1"}, false, {"-", "", "", "", true}, INT32_MIN, 1, {}, kOverflow}
-), [](const auto& info) { return info.param.name; });
+), [](const auto& row) { return row.param.name; });
 // clang-format on
 
 } // namespace

@@ -52,7 +52,7 @@ INSTANTIATE_TEST_SUITE_P(CaptionFit, FittingCaption,
                          ::testing::Values(AlignmentCase{"left", Alignment::Left, 0},
                                            AlignmentCase{"right", Alignment::Right, 9},
                                            AlignmentCase{"centred", Alignment::Centre, 4.5}),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& row) { return std::string(row.param.name); });
 
 TEST(CaptionFit, AFaceWithATallLineMovesUpJustEnoughToKeepTheGlyphsWhole) {
     // An ascent of 1.16 em puts the baseline at 18.56, below the 17-pixel label.

@@ -156,7 +156,7 @@ INSTANTIATE_TEST_SUITE_P(OutcomeTable, SignToggle, ::testing::Values(
     Toggle{"MinusZeroWholePartStays",         LabelId::Label12, "-0",  "-0",   "untouched"},
     Toggle{"FirstDenominatorUnchanged",       LabelId::Label7,  "5",   "5",    "untouched"},
     Toggle{"SecondDenominatorUnchanged",      LabelId::Label10, "",    "",     "untouched"}
-), [](const auto& info) { return info.param.name; });
+), [](const auto& row) { return row.param.name; });
 // clang-format on
 
 TEST(SignToggleOverflow, ElevenNinesFailBeforeAnyChange) {

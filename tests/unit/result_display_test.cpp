@@ -78,7 +78,7 @@ INSTANTIATE_TEST_SUITE_P(Shapes, ResultShapes, ::testing::Values(
     Shape{"LargestValues", 2147483647, 2147483646, 2147483645,
           {"", "2147483647", "2147483645", "2147483646"}, true,
           {"", "", "4611686014132420607", "2147483646"}}
-), [](const auto& info) { return info.param.name; });
+), [](const auto& row) { return row.param.name; });
 // clang-format on
 
 TEST(ResultDisplay, TheModesLeaveAnEmptyResultEmpty) {

@@ -85,7 +85,7 @@ INSTANTIATE_TEST_SUITE_P(
         Spoken{"nothing_when_a_box_spoke_for_itself", {Event::Command1_Click}, ""},
         Spoken{"nothing_for_the_version_box", {Event::FileBer_Click}, ""},
         Spoken{"nothing_after_the_window_has_gone", {Event::Command3_Click}, ""}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 TEST(SessionKeys, AKeyIsAnnouncedAsItsButton) {
     MemoryWindow window;

@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                {"Command20", "Command5", "Command19", "Command6", "Command17", "Command20",
                 "Command5", "Command19", "Command8", "Command1"},
                "2"}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& row) { return std::string(row.param.name); });
 
 // C without Ctrl, or with Alt too, is no copy (and no key of the window).
 TEST(SessionCopy, OnlyCtrlCCopies) {

@@ -65,7 +65,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, VirtualKey, ::testing::Values(
     KeyCase{"MainPlus",                       None, {Qt::Key_Plus, kShift, 0, 0}, 0},
     KeyCase{"Delete",                         None, {Qt::Key_Delete, kNoMods, 0, 0}, 46},
     KeyCase{"Backspace",                      None, {Qt::Key_Backspace, kNoMods, 0, 0}, 8}
-), [](const auto& info) { return std::string(info.param.name); });
+), [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
 TEST(NativeKeyCodes, FromThePlatformName) {

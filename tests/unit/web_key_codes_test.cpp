@@ -53,7 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, BrowserKeys, ::testing::Values(
     KeyCase{"NoFunctionZero",                 "F0",             "F0",     0},
     KeyCase{"NoDigitTen",                     "Digit10",        "",       0},
     KeyCase{"NoKeyAB",                        "KeyAB",          "",       0}
-), [](const auto& info) { return std::string(info.param.name); });
+), [](const auto& row) { return std::string(row.param.name); });
 // clang-format on
 
 // The scenario runner presses a key on the page by its browser name; the page must read back the

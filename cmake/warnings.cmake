@@ -1,0 +1,18 @@
+# The warnings every target of the project is built with, the tests and tools included, for each
+# compiler the project meets: GCC (Linux, mingw-w64) and Clang (the fuzz target, emscripten).
+# The presets make them errors, so a configuration that builds has none.
+option(QUORVEL_WARNINGS_AS_ERRORS "Fail the build on any warning" OFF)
+
+add_library(quorvel_warnings INTERFACE)
+if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(quorvel_warnings INTERFACE
+        -Wall -Wextra -Wpedantic -Wconversion -Wno-sign-conversion -Wshadow -Wnon-virtual-dtor)
+    if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU")
+        target_compile_options(quorvel_warnings INTERFACE -Wlogical-op -Wduplicated-cond)
+    endif()
+    if(QUORVEL_WARNINGS_AS_ERRORS)
+        target_compile_options(quorvel_warnings INTERFACE -Werror)
+    endif()
+elseif(MSVC)
+    target_compile_options(quorvel_warnings INTERFACE /W4 $<$<BOOL:${QUORVEL_WARNINGS_AS_ERRORS}>:/WX>)
+endif()
