@@ -23,7 +23,7 @@ test_packages=(
     libgtest-dev libgmock-dev libbenchmark-dev clang-format python3
     libx11-dev libxtst-dev xvfb xauth xdotool
     dbus at-spi2-core python3-pyatspi orca speech-dispatcher speech-dispatcher-espeak-ng openbox
-    desktop-file-utils appstream lintian fonts-noto-cjk man-db groff-base locales
+    desktop-file-utils appstream lintian fonts-noto-cjk fonts-vlgothic man-db groff-base locales
 )
 fuzz_packages=(clang libclang-rt-14-dev)
 # The Windows program: cross-compiled with mingw-w64, its tests run under Wine; its end-to-end

@@ -116,10 +116,10 @@ int version(const std::wstring& file) {
     VS_FIXEDFILEINFO* fixed = nullptr;
     UINT length = 0;
     VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &length);
-    std::printf("file_version=%lu.%lu.%lu.%lu\n", HIWORD(fixed->dwFileVersionMS),
+    std::printf("file_version=%u.%u.%u.%u\n", HIWORD(fixed->dwFileVersionMS),
                 LOWORD(fixed->dwFileVersionMS), HIWORD(fixed->dwFileVersionLS),
                 LOWORD(fixed->dwFileVersionLS));
-    std::printf("product_version=%lu.%lu.%lu.%lu\n", HIWORD(fixed->dwProductVersionMS),
+    std::printf("product_version=%u.%u.%u.%u\n", HIWORD(fixed->dwProductVersionMS),
                 LOWORD(fixed->dwProductVersionMS), HIWORD(fixed->dwProductVersionLS),
                 LOWORD(fixed->dwProductVersionLS));
     std::printf("file_type=%lu\n", fixed->dwFileType);

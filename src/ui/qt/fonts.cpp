@@ -1,5 +1,7 @@
 #include "ui/qt/fonts.h"
 
+#include "ui/controls/faces.h"
+
 #include <QFontDatabase>
 #include <QStringList>
 
@@ -7,8 +9,13 @@ namespace quorvel::ui {
 namespace {
 
 const QStringList& families() {
-    static const QStringList list = {QString::fromUtf8("ＭＳ Ｐゴシック"),
-                                     QStringLiteral("MS PGothic"), QStringLiteral("IPAPGothic")};
+    static const QStringList list = [] {
+        QStringList faces;
+        for (const std::string_view face : japaneseFaces()) {
+            faces << QString::fromUtf8(face.data(), static_cast<qsizetype>(face.size()));
+        }
+        return faces;
+    }();
     return list;
 }
 

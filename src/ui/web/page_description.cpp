@@ -1,6 +1,7 @@
 #include "ui/web/page_description.h"
 
 #include "ui/controls/control_tables.h"
+#include "ui/controls/faces.h"
 #include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
 #include "ui/session/event_table.h"
@@ -119,6 +120,15 @@ std::string tabOrderNames() {
     return out + "]";
 }
 
+// The faces as a CSS font-family list, the generic family last.
+std::string cssFaces() {
+    std::string out;
+    for (const std::string_view face : japaneseFaces()) {
+        out += "\"" + std::string(face) + "\", ";
+    }
+    return out + "sans-serif";
+}
+
 } // namespace
 
 std::string cssColour(Colour colour) {
@@ -129,7 +139,8 @@ std::string cssColour(Colour colour) {
 }
 
 std::string pageDescription() {
-    return "{" + field("width", px(kClientWidthTwips)) + "," +
+    return "{" + field("face", jsonString(cssFaces())) + "," +
+           field("width", px(kClientWidthTwips)) + "," +
            field("height", px(kClientHeightTwips)) + "," +
            field("labels", array(labelTable(), label)) + "," +
            field("lines", array(lineTable(), line)) + "," +

@@ -4,8 +4,8 @@
 'use strict';
 
 (() => {
-  const FACE = '"ＭＳ Ｐゴシック", "MS PGothic", "IPAPGothic", "Hiragino Kaku Gothic ProN", ' +
-               '"Noto Sans CJK JP", sans-serif';
+  // The window's faces, from the description the program gives (its one list of faces).
+  let face = 'sans-serif';
   const DEFAULT_POINTS = 9;
 
   let controls = new Map(); // control name → element (options: their <input>)
@@ -34,7 +34,7 @@
   }
 
   function fontOf(points, bold) {
-    return `${bold ? 'bold ' : ''}${points || DEFAULT_POINTS}pt ${FACE}`;
+    return `${bold ? 'bold ' : ''}${points || DEFAULT_POINTS}pt ${face}`;
   }
 
   function place(element, r) {
@@ -177,6 +177,8 @@
   // Tab order both follow it; the lines lie beneath them.
   function build(description) {
     remove();
+    face = description.face;
+    document.documentElement.style.setProperty('--face', face);
     windowElement = document.createElement('div');
     windowElement.id = 'window';
     windowElement.setAttribute('role', 'application');
@@ -228,7 +230,7 @@
   function measure(name, text, pixelSize) {
     // The working window's face is the window's, regular: it has no label name.
     const font = labelFonts.get(name) ?? {bold: false};
-    canvas.font = `${font.bold ? 'bold ' : ''}${pixelSize}px ${FACE}`;
+    canvas.font = `${font.bold ? 'bold ' : ''}${pixelSize}px ${face}`;
     const m = canvas.measureText(text);
     return {
       advance: m.width,
