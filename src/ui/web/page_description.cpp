@@ -140,9 +140,8 @@ std::string cssColour(Colour colour) {
 
 std::string pageDescription() {
     return "{" + field("face", jsonString(cssFaces())) + "," +
-           field("width", px(kClientWidthTwips)) + "," +
-           field("height", px(kClientHeightTwips)) + "," +
-           field("labels", array(labelTable(), label)) + "," +
+           field("width", px(kClientWidthTwips)) + "," + field("height", px(kClientHeightTwips)) +
+           "," + field("labels", array(labelTable(), label)) + "," +
            field("lines", array(lineTable(), line)) + "," +
            field("buttons", array(buttonTable(), button)) + "," +
            field("frame", frame(displayModeFrame())) + "," +
