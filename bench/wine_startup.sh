@@ -3,7 +3,7 @@
 # on X events by x11-probe) side by side with the barest Win32 window (one static control and a
 # menu bar), in interleaved rounds under one Wine server kept running, on a private Xvfb without
 # a window manager. Prints the medians and their ratio.
-#   bench/wine_startup.sh [ROUNDS]     (default 15; builds in build/bench and build/bench-windows)
+#   bench/wine_startup.sh [ROUNDS]     (default 15; builds in build/bench-windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
 rounds=${1:-15}
@@ -11,21 +11,18 @@ rounds=${1:-15}
 if [[ -z "${QUORVEL_BENCH_DISPLAY:-}" ]]; then
     source tools/install-packages.bash
     install_missing build-essential cmake ninja-build qt6-base-dev libgl-dev fonts-ipafont-gothic \
-        libgtest-dev libx11-dev libxtst-dev xvfb xauth g++-mingw-w64-x86-64-posix \
+        libx11-dev libxtst-dev xvfb xauth g++-mingw-w64-x86-64-posix \
         binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest wine wine64
-    cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=Release -DQUORVEL_BUILD_BENCHMARKS=OFF \
-        -DQUORVEL_SANITIZE=OFF -DQUORVEL_BUILD_TESTS=ON >/dev/null
-    cmake --build build/bench --target x11-probe quorvel_icons >/dev/null
+    # The Windows program and the bare window, and x11-probe built for this machine.
     cmake -S . -B build/bench-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORVEL_BUILD_BENCHMARKS=ON \
-        -DQUORVEL_BUILD_TESTS=OFF -DQUORVEL_ICO="$PWD/build/bench/tools/icon/icons/quorvel.ico" \
-        >/dev/null
-    cmake --build build/bench-windows --target quorvel bare-window >/dev/null
+        -DQUORVEL_BUILD_TESTS=ON >/dev/null
+    cmake --build build/bench-windows --target quorvel bare-window host_x11_probe >/dev/null
     export QUORVEL_BENCH_DISPLAY=1
     exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
 
-probe=build/bench/tests/x11-probe
+probe=build/bench-windows/tests/win32/x11-probe
 wine=tools/wine/run-wine
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel/wineprefix}"
 declare -A command=([quorvel]=build/bench-windows/src/quorvel.exe

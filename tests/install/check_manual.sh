@@ -28,6 +28,14 @@ for page in "${pages[@]}"; do
     done
 done
 
+# As lintian formats them for its checks.
+for page in "${pages[@]}"; do
+    warnings=$(LC_ALL=C.UTF-8 MANROFFSEQ='' MANWIDTH=80 man --warnings -E UTF-8 -l -Tutf8 -Z \
+        "$page" 2>&1 >/dev/null)
+    [[ -z "$warnings" ]] || fail "$page as lintian formats it: $warnings"
+done
+echo "ok: both pages as lintian formats them, no warnings"
+
 english_ascii=$(format C 80 "${pages[0]}" 2>/dev/null)
 grep -q '()\|( )' <<<"$english_ascii" &&
     fail "words are missing from the English page under LANG=C"

@@ -50,7 +50,7 @@ click 220 16; type_ 1; click 220 48; type_ 1
 shoot working-ten-digits-wine.png
 SCRIPT
 RUN_WINE="$root/tools/wine/run-wine" EXE="$root/build/windows/src/quorvel.exe" \
-    X11_PROBE="$root/build/debug/tests/x11-probe" OUT="$out" \
+    X11_PROBE="$root/build/windows/tests/win32/x11-probe" OUT="$out" \
     xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$out/.wine-shots.sh"
 rm "$out/.wine-shots.sh"
 ls "$out"
