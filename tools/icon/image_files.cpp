@@ -225,6 +225,10 @@ Bytes thirtyTwoBitBitmap(const Image& image) {
     return out;
 }
 
+// From this size up the entries are PNG, as Windows Vista and later read them: a 32-bit bitmap
+// of 128 × 128 alone would be 64 KiB in the program file.
+constexpr int kSmallestPng = 48;
+
 } // namespace
 
 Image PalettedImage::image() const {
@@ -267,7 +271,7 @@ Bytes icoOf(const PalettedImage& sixteenColours, const std::vector<Image>& other
     entries.push_back({sixteenColours.size, 16, 4, fourBitBitmap(sixteenColours)});
     for (const Image& image : others) {
         entries.push_back(
-            {image.size, 0, 32, image.size >= 256 ? pngOf(image) : thirtyTwoBitBitmap(image)});
+            {image.size, 0, 32, image.size >= kSmallestPng ? pngOf(image) : thirtyTwoBitBitmap(image)});
     }
     Bytes out;
     appendLe16(out, 0); // ICONDIR

@@ -39,8 +39,8 @@ struct PalettedImage {
 
 [[nodiscard]] Bytes pngOf(const Image& image);
 
-// An icon file of several pictures: the paletted one as a 4-bit bitmap (what the oldest readers
-// take), the others as 32-bit bitmaps, and 256 × 256 as PNG, as Windows keeps them.
+// An icon file of several pictures: the paletted one as a 4-bit bitmap, the small ones as 32-bit
+// bitmaps, the large ones as PNG.
 [[nodiscard]] Bytes icoOf(const PalettedImage& sixteenColours, const std::vector<Image>& others);
 
 } // namespace quorvel::icon
