@@ -1,26 +1,60 @@
-# Assembles the web page into one folder of static files: the page, its script and style, the
-# compiled program, the icons, the web app manifest and the service worker, whose cache name
-# changes with every file it serves.
+# Assembles the web page into one folder of static files. Every file the page loads, but the
+# page itself, its manifest and the service worker, is named by its content
+# (assets/page.1a2b3c4d5e6f.js): a host may let browsers keep those for a year, and a page can
+# never run one release's script with another's. The service worker's cache name changes with
+# every file it serves. A test build also carries the scenario runner (scenario.js).
 #   cmake -DSOURCE=src/ui/web/site -DPROGRAM=<dir of quorvel.js> -DICONS=<icons dir> -DOUT=<site>
-#         -DVERSION=1.2.0 -P web_site.cmake
-file(MAKE_DIRECTORY "${OUT}/icons")
-set(files
-    "${SOURCE}/index.html" "${SOURCE}/page.css" "${SOURCE}/box.js" "${SOURCE}/working.js" "${SOURCE}/page.js"
-    "${SOURCE}/keys.js" "${SOURCE}/scenario.js"
-    "${PROGRAM}/quorvel.js" "${PROGRAM}/quorvel.wasm")
-file(COPY ${files} DESTINATION "${OUT}")
+#         -DVERSION=1.2.0 -DHOOKS=ON|OFF -P web_site.cmake
+file(REMOVE_RECURSE "${OUT}")
+file(MAKE_DIRECTORY "${OUT}/assets" "${OUT}/icons")
+
+# content_named(FILE VAR): copies FILE into assets/ under a name with its hash; VAR = that name.
+function(content_named file var)
+    file(SHA256 "${file}" hash)
+    string(SUBSTRING "${hash}" 0 12 hash)
+    get_filename_component(stem "${file}" NAME_WLE)
+    get_filename_component(extension "${file}" LAST_EXT)
+    set(name "assets/${stem}.${hash}${extension}")
+    file(COPY_FILE "${file}" "${OUT}/${name}")
+    set(${var} "${name}" PARENT_SCOPE)
+    set_property(GLOBAL APPEND PROPERTY site_assets "${name}")
+endfunction()
+
+# The scripts in the order they run; start.js loads the program once the others have.
+set(scripts box.js working.js page.js keys.js)
+if(HOOKS)
+    list(APPEND scripts scenario.js)
+endif()
+list(APPEND scripts start.js)
+set(SCRIPTS "")
+foreach(script IN LISTS scripts)
+    content_named("${SOURCE}/${script}" name)
+    string(APPEND SCRIPTS "<script src=\"${name}\" defer></script>\n")
+endforeach()
+content_named("${SOURCE}/page.css" PAGE_CSS)
+content_named("${PROGRAM}/quorvel.js" PROGRAM_JS)
+content_named("${PROGRAM}/quorvel.wasm" PROGRAM_WASM)
+configure_file("${SOURCE}/index.html.in" "${OUT}/index.html" @ONLY)
+
 foreach(size 32 128 256)
     file(COPY_FILE "${ICONS}/hicolor/${size}x${size}/apps/io.github.quorvel.Quorvel.png"
-         "${OUT}/icons/quorvel-${size}.png" ONLY_IF_DIFFERENT)
+         "${OUT}/icons/quorvel-${size}.png")
 endforeach()
 set(PROJECT_VERSION "${VERSION}")
 configure_file("${SOURCE}/quorvel.webmanifest.in" "${OUT}/quorvel.webmanifest" @ONLY)
+# What the common static hosts read for their headers (Netlify, Cloudflare Pages).
+file(COPY_FILE "${SOURCE}/_headers" "${OUT}/_headers")
 
+# The service worker keeps exactly these files, under a name made of all their contents.
+get_property(assets GLOBAL PROPERTY site_assets)
+set(files index.html quorvel.webmanifest icons/quorvel-32.png icons/quorvel-128.png
+          icons/quorvel-256.png ${assets})
 set(contents "")
-foreach(name index.html page.css box.js working.js page.js keys.js scenario.js quorvel.js quorvel.wasm
-             quorvel.webmanifest)
+set(QUORVEL_SITE_FILES "")
+foreach(name IN LISTS files)
     file(SHA256 "${OUT}/${name}" hash)
     string(APPEND contents "${hash}")
+    string(APPEND QUORVEL_SITE_FILES "  '${name}',\n")
 endforeach()
 string(SHA256 build_id "${contents}")
 string(SUBSTRING "${build_id}" 0 12 build_id)

@@ -270,8 +270,8 @@ Bytes icoOf(const PalettedImage& sixteenColours, const std::vector<Image>& other
     std::vector<Entry> entries;
     entries.push_back({sixteenColours.size, 16, 4, fourBitBitmap(sixteenColours)});
     for (const Image& image : others) {
-        entries.push_back(
-            {image.size, 0, 32, image.size >= kSmallestPng ? pngOf(image) : thirtyTwoBitBitmap(image)});
+        entries.push_back({image.size, 0, 32,
+                           image.size >= kSmallestPng ? pngOf(image) : thirtyTwoBitBitmap(image)});
     }
     Bytes out;
     appendLe16(out, 0); // ICONDIR

@@ -13,23 +13,39 @@ const TYPES = {
   '.png': 'image/png',
 };
 
-// A static file server for the site folder; stop() takes it off the network.
-export async function serve(root) {
+// A static file server for the site folder; stop() takes it off the network. By default it asks
+// browsers to revalidate everything. Given {lastModified}, it behaves like python's http.server
+// instead: no Cache-Control, the deployment's Last-Modified, answering If-Modified-Since with
+// 304, which lets browsers keep files for a long time on their own. deploy(dir, lastModified)
+// puts another release in place; refuse(test) answers 404 for the paths it matches.
+export async function serve(root, {lastModified = null} = {}) {
+  let current = {root, lastModified};
+  let refused = () => false;
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
-    let file = path.join(root, decodeURIComponent(url.pathname));
-    if (!file.startsWith(root)) {
+    let file = path.join(current.root, decodeURIComponent(url.pathname));
+    if (!file.startsWith(current.root)) {
       response.writeHead(403).end();
       return;
     }
     if (file.endsWith('/')) file = path.join(file, 'index.html');
     fs.readFile(file, (error, data) => {
-      if (error) {
+      if (error || refused(url.pathname)) {
         response.writeHead(404).end();
         return;
       }
-      response.writeHead(200, {'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream',
-                               'Cache-Control': 'no-cache'});
+      const headers = {'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream'};
+      if (current.lastModified) {
+        const since = Date.parse(request.headers['if-modified-since'] ?? '');
+        if (since >= Math.floor(current.lastModified.getTime() / 1000) * 1000) {
+          response.writeHead(304).end();
+          return;
+        }
+        headers['Last-Modified'] = current.lastModified.toUTCString();
+      } else {
+        headers['Cache-Control'] = 'no-cache';
+      }
+      response.writeHead(200, headers);
       response.end(data);
     });
   });
@@ -41,6 +57,8 @@ export async function serve(root) {
   });
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    deploy(dir, modified) { current = {root: dir, lastModified: modified}; },
+    refuse(test) { refused = test; },
     async stop() {
       for (const socket of connections) socket.destroy();
       await new Promise((resolve) => server.close(resolve));

@@ -376,7 +376,4 @@
     }],
   };
   window.addEventListener('resize', fit);
-  if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    navigator.serviceWorker.register('sw.js');
-  }
 })();

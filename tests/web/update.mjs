@@ -1,0 +1,71 @@
+// A new release reaches the user whole, whatever the host says about caching. The first release
+// is served as python's http.server serves files: no Cache-Control and an old Last-Modified, so
+// the browser keeps them on its own. A second release, built by the same script from a page.js
+// that differs, replaces it on the server. By the second load the page is the new release, every
+// file it loaded is the new release's, and before that the page says a new version is ready.
+//   node update.mjs SITE_DIR SITE_SOURCE PROGRAM_DIR ICON_DIR WEB_SITE_CMAKE
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
+import {execFileSync} from 'node:child_process';
+import {serve, launch, openCalculator} from './lib/browser.mjs';
+import {check, checkEqual, finish} from './lib/checks.mjs';
+
+const [siteDir, source, programDir, iconDir, siteScript] =
+    process.argv.slice(2).map((p) => path.resolve(p));
+const work = fs.mkdtempSync(path.join(os.tmpdir(), 'quorvel-update-'));
+
+// The second release: the same page with one line added to page.js, assembled as the build does.
+const secondSource = path.join(work, 'source');
+fs.cpSync(source, secondSource, {recursive: true});
+fs.appendFileSync(path.join(secondSource, 'page.js'), "\nwindow.quorvelRelease = 'second';\n");
+const second = path.join(work, 'second');
+execFileSync('cmake', [`-DSOURCE=${secondSource}`, `-DPROGRAM=${programDir}`, `-DICONS=${iconDir}`,
+                       `-DOUT=${second}`, '-DVERSION=1.2.0', '-DHOOKS=ON', '-P', siteScript]);
+
+const yearAgo = new Date(Date.now() - 365 * 24 * 3600 * 1000);
+const site = await serve(siteDir, {lastModified: yearAgo});
+const browser = await launch();
+const problems = [];
+// What the page loaded: its scripts, style and program, by their names on the server.
+const loaded = (page) => page.evaluate(() => {
+  const names = performance.getEntriesByType('resource').map((e) => new URL(e.name).pathname);
+  return [...new Set(names.filter((n) => n.startsWith('/assets/')).map((n) => n.slice(1)))].sort();
+});
+const assetsOf = (dir) => fs.readdirSync(path.join(dir, 'assets')).map((f) => `assets/${f}`);
+const released = (page) => page.evaluate(() => window.quorvelRelease ?? 'first');
+try {
+  const page = await openCalculator(browser, site.url, problems);
+  await page.waitForFunction(() => navigator.serviceWorker.controller !== null, {timeout: 30000});
+  await page.reload();
+  await page.waitForFunction(() => performance.getEntriesByName('quorvel-window-built').length > 0);
+  checkEqual('the first release runs', await released(page), 'first');
+
+  site.deploy(second, new Date());
+  await page.reload();
+  await page.waitForFunction(() => performance.getEntriesByName('quorvel-window-built').length > 0);
+  const first = await released(page);
+  check('the first load after the release runs one release whole',
+        (await loaded(page)).every((f) => assetsOf(first === 'first' ? siteDir : second).includes(f)),
+        JSON.stringify(await loaded(page)));
+  if (first === 'first') {
+    await page.waitForSelector('#update', {timeout: 30000});
+    checkEqual('the page says that a new version is ready',
+               await page.$eval('#update', (e) => [e.getAttribute('role'), e.textContent]),
+               ['status', '新しい版の準備ができました。新しい版にする']);
+  }
+
+  await Promise.all([page.waitForNavigation(), page.click('#update button').catch(() => page.reload())]);
+  await page.waitForFunction(() => performance.getEntriesByName('quorvel-window-built').length > 0);
+  checkEqual('by the second load the page is the new release', await released(page), 'second');
+  const files = await loaded(page);
+  check('every file it loaded is the new release’s',
+        files.length >= 7 && files.every((f) => assetsOf(second).includes(f)), JSON.stringify(files));
+  checkEqual('the service worker keeps the new release only',
+             await page.evaluate(async () => (await caches.keys()).length), 1);
+} finally {
+  await browser.close();
+  await site.stop();
+  fs.rmSync(work, {recursive: true, force: true});
+}
+finish(problems);
