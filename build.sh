@@ -32,9 +32,10 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
     wine wine64 openbox nsis xvfb xauth libx11-dev libxtst-dev python3
 )
-# The web page: compiled with emscripten, tested in Chromium through puppeteer-core from npm.
+# The web page: compiled with emscripten, tested in Chromium and Firefox ESR through
+# puppeteer-core from npm, and in WebKitGTK through its WebDriver.
 web_packages=(emscripten nodejs)
-web_test_packages=(chromium)
+web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb xauth)
 release_packages=(devscripts lintian git)
 
 source tools/install-packages.bash

@@ -66,7 +66,16 @@ export async function serve(root, {lastModified = null} = {}) {
   };
 }
 
-export async function launch() {
+// Debian's headless Chromium, or Firefox ESR (driven over WebDriver BiDi).
+export async function launch(engine = 'chromium') {
+  if (engine === 'firefox') {
+    return puppeteer.launch({
+      browser: 'firefox',
+      executablePath: process.env.FIREFOX ?? '/usr/bin/firefox-esr',
+      headless: true,
+      extraPrefsFirefox: {'intl.accept_languages': 'ja-JP, ja'},
+    });
+  }
   const args = ['--lang=ja-JP', '--window-size=800,600'];
   if (process.getuid?.() === 0) args.push('--no-sandbox');
   return puppeteer.launch({
