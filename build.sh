@@ -9,8 +9,9 @@
 #                                 windows   the Windows program under Wine      (preset windows)
 #                                 web       the web page in the browsers        (preset web)
 #                                 release   the packages: twice, byte for byte the same,
-#                                           hardened, lintian-clean             (presets release,
-#                                                                    windows-release)
+#                                           hardened, lintian-clean; the web page as released,
+#                                           without test hooks      (presets release,
+#                                                                    windows-release, web-release)
 #   ./build.sh windows          the Windows program, build/windows-release/src/quorvel.exe
 #   ./build.sh web              the web page, build/web-release/site, a folder of static files
 #   ./build.sh release          the Debian package, the Windows installer and the portable zip in
@@ -108,8 +109,10 @@ stage() {
         ctest --preset web
         ;;
     release)
-        install_missing "${packages[@]}" "${windows_packages[@]}" "${release_packages[@]}"
+        install_missing "${packages[@]}" "${windows_packages[@]}" "${release_packages[@]}" \
+            "${web_packages[@]}"
         tests/release/check_release.sh
+        tests/release/check_web_release.sh
         ;;
     *)
         echo "unknown stage: $1 (debug, sanitize, fuzz, windows, web, release)" >&2
