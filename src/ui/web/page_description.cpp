@@ -4,6 +4,7 @@
 #include "ui/controls/faces.h"
 #include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
+#include "ui/controls/phone_layout.h"
 #include "ui/session/event_table.h"
 
 #include <array>
@@ -129,6 +130,28 @@ std::string cssFaces() {
     return out + "sans-serif";
 }
 
+// The layout for a phone held upright: which display row each field stands in, where each row
+// starts in the designed window, and the keys' places for a 320-pixel screen.
+std::string phone() {
+    std::string display = "[";
+    for (const PhoneDisplayRow& row : phoneDisplay()) {
+        display += (display.size() > 1 ? ",{" : "{") + field("name", jsonString(row.name)) + "," +
+                   field("row", std::to_string(row.row)) + "}";
+    }
+    std::string keys = "[";
+    for (const PhoneKey& key : phoneKeys()) {
+        keys += (keys.size() > 1 ? ",{" : "{") + field("name", jsonString(key.name)) + "," +
+                field("left", std::to_string(key.left)) + "," +
+                field("top", std::to_string(key.top)) + "," +
+                field("width", std::to_string(key.width)) + "," +
+                field("height", std::to_string(key.height)) + "}";
+    }
+    return "{" + field("width", std::to_string(kPhoneReferenceWidth)) + "," +
+           field("rowStarts", "[" + px(kPhoneRowStartTwips[0]) + "," + px(kPhoneRowStartTwips[1]) +
+                                  "," + px(kPhoneRowStartTwips[2]) + "]") +
+           "," + field("display", display + "]") + "," + field("keys", keys + "]") + "}";
+}
+
 } // namespace
 
 std::string cssColour(Colour colour) {
@@ -147,7 +170,7 @@ std::string pageDescription() {
            field("frame", frame(displayModeFrame())) + "," +
            field("options", array(optionTable(), option)) + "," +
            field("menu", array(menuTable(), menuCommand)) + "," +
-           field("tabOrder", tabOrderNames()) + "}";
+           field("tabOrder", tabOrderNames()) + "," + field("phone", phone()) + "}";
 }
 
 } // namespace quorvel::ui::web

@@ -13,6 +13,9 @@
   let tabSequence = []; // the focusable controls in tab order
   let windowElement = null;
   let ended = false;
+  let description = null; // what the program handed over: the tables, and the phone layout
+  let phone = false; // laid out for a phone held upright
+  let readout = null; // on a phone: the whole value of a shortened field, shown on a tap
   let running = Promise.resolve(); // the handler the window is running, with any box it waits for
   const canvas = document.createElement('canvas').getContext('2d');
 
@@ -66,6 +69,7 @@
     spoken.className = 'screen-reader-only';
     label.append(ink, spoken);
     keepFocusOnPress(label);
+    label.addEventListener('click', () => showWhole(row.name));
     if (row.click !== null) {
       label.setAttribute('role', 'button');
       label.addEventListener('click', () => runEvent(row.click));
@@ -175,8 +179,9 @@
 
   // The controls stand in the client area in tab order, so that stacking and the browser's own
   // Tab order both follow it; the lines lie beneath them.
-  function build(description) {
+  function build(given) {
     remove();
+    description = given;
     face = description.face;
     document.documentElement.style.setProperty('--face', face);
     windowElement = document.createElement('div');
@@ -208,15 +213,24 @@
 
   function remove() {
     desk().replaceChildren();
+    phone = false;
+    readout = null;
     controls = new Map();
     labelFonts = new Map();
     tabSequence = [];
     windowElement = null;
   }
 
-  // The window is scaled as a whole to fit the screen: a tablet shows it large, a phone small.
+  // A phone held upright gets the phone layout; anything else the designed window, scaled as a
+  // whole to fit the screen, a tablet large and a desktop as designed.
   function fit() {
     if (!windowElement) return;
+    const upright = window.innerWidth < 560 && window.innerHeight > window.innerWidth;
+    if (upright) {
+      layOutForPhone();
+      return;
+    }
+    if (phone) layOutAsDesigned();
     const width = windowElement.offsetWidth;
     const height = windowElement.offsetHeight;
     const scale = Math.min(3, (window.innerWidth - 16) / width, (window.innerHeight - 16) / height);
@@ -225,6 +239,117 @@
     document.documentElement.style.setProperty('--scale', String(scale));
     windowElement.style.left = `${Math.max(0, (window.innerWidth - width * scale) / 2)}px`;
     windowElement.style.top = `${Math.max(0, (window.innerHeight - height * scale) / 2)}px`;
+  }
+
+  function designedRow(name) {
+    return [...description.labels, ...description.lines, ...description.buttons,
+            description.frame, ...description.options].find((row) => row.name === name);
+  }
+
+  function layOutAsDesigned() {
+    phone = false;
+    desk().classList.remove('scrolls');
+    windowElement.classList.remove('phone');
+    windowElement.style.width = `${description.width}px`;
+    const client = windowElement.querySelector('.client');
+    Object.assign(client.style, {width: `${description.width}px`, height: `${description.height}px`});
+    for (const [name, element] of controls) {
+      const row = designedRow(name);
+      if (!row || element.tagName === 'INPUT') continue;
+      place(element, row);
+      element.style.zoom = '';
+      if (row.points !== undefined) element.style.font = fontOf(row.points, row.bold);
+    }
+    for (const row of description.options) place(controls.get(row.name).parentElement, row);
+    readout?.remove();
+    readout = null;
+  }
+
+  // The phone layout (ui/controls/phone_layout.cpp): the display's two rows zoomed to the width
+  // of the screen, the keys in a grid scaled with it, the page scrolling if it is taller.
+  function layOutForPhone() {
+    phone = true;
+    desk().classList.add('scrolls');
+    const layout = description.phone;
+    const width = document.documentElement.clientWidth;
+    windowElement.classList.add('phone');
+    Object.assign(windowElement.style, {transform: 'none', left: '0px', top: '0px',
+                                        width: `${width}px`});
+    document.documentElement.style.setProperty('--scale', '1');
+    const margin = 8;
+    // The display rows: the operands side by side where the fields then stand a finger apart
+    // (44 pixels between centres), one above the other where they would not.
+    const display = layout.display.map((d) => ({...d, rect: designedRow(d.name)}));
+    const fields = display.filter((d) => d.name.startsWith('Label') &&
+                                         controls.get(d.name).getAttribute('role') === 'button');
+    let closest = Infinity;
+    for (const a of fields) {
+      for (const b of fields) {
+        if (a === b) continue;
+        closest = Math.min(closest, Math.max(
+          Math.abs(a.rect.left + a.rect.width / 2 - b.rect.left - b.rect.width / 2),
+          Math.abs(a.rect.top + a.rect.height / 2 - b.rect.top - b.rect.height / 2)));
+      }
+    }
+    const arrange = (joined) => {
+      const rowOf = (d) => (joined && d.row === 1 ? 0 : (joined && d.row === 2 ? 1 : d.row));
+      const start = (d) => layout.rowStarts[joined && d.row === 1 ? 0 : d.row];
+      const widths = display.map((d) => d.rect.left + d.rect.width - start(d));
+      return {rowOf, start, width: Math.max(...widths), rows: joined ? 2 : 3};
+    };
+    let arrangement = arrange(true);
+    let zoom = Math.min((width - 2 * margin) / arrangement.width, 2);
+    if (zoom * closest < 44) {
+      // One above the other, no larger than a finger needs, so that more of the keys fit.
+      arrangement = arrange(false);
+      zoom = Math.min((width - 2 * margin) / arrangement.width, 44.5 / closest);
+    }
+    // Rows far enough apart that a field of one and a field of the next are a finger apart too.
+    const rowGap = 16;
+    const top = Math.min(...display.map((d) => d.rect.top));
+    const rowHeight = Math.max(...display.map((d) => d.rect.top + d.rect.height)) - top;
+    for (const d of display) {
+      const element = controls.get(d.name);
+      element.style.zoom = String(zoom);
+      // A zoomed element's place is given in its own, zoomed, pixels.
+      const x = margin + (d.rect.left - arrangement.start(d)) * zoom;
+      const y = margin + (arrangement.rowOf(d) * (rowHeight + rowGap) + d.rect.top - top) * zoom;
+      place(element, {left: x / zoom, top: y / zoom, width: d.rect.width, height: d.rect.height});
+    }
+    let keysTop = margin + (arrangement.rows * (rowHeight + rowGap) - rowGap) * zoom + margin;
+    readout = readout ?? document.createElement('p');
+    readout.className = 'readout';
+    readout.setAttribute('aria-hidden', 'true'); // a screen reader hears the whole value already
+    place(readout, {left: margin, top: keysTop, width: width - 2 * margin, height: 20});
+    windowElement.querySelector('.client').append(readout);
+    keysTop += 24;
+    const unit = Math.min(width, 560) / layout.width;
+    const inset = (width - layout.width * unit) / 2;
+    let bottom = keysTop;
+    for (const key of layout.keys) {
+      const element = controls.get(key.name);
+      const rect = {left: inset + key.left * unit, top: keysTop + key.top * unit,
+                    width: key.width * unit, height: key.height * unit};
+      place(element, rect);
+      bottom = Math.max(bottom, rect.top + rect.height);
+    }
+    // The two options side by side inside their frame.
+    const frame = layout.keys.find((k) => k.name === description.frame.name);
+    description.options.forEach((row, i) => {
+      const half = (frame.width * unit) / 2;
+      place(controls.get(row.name).parentElement,
+            {left: 8 + i * half, top: 14 * unit, width: half - 16, height: 44});
+    });
+    Object.assign(windowElement.querySelector('.client').style,
+                  {width: `${width}px`, height: `${bottom + margin}px`});
+  }
+
+  // On a phone a tap on a shortened field shows its whole value below the display, as the
+  // tooltip does for a mouse.
+  function showWhole(name) {
+    if (!phone || !readout) return;
+    const label = controls.get(name);
+    readout.textContent = label.title ? label.children[1].textContent : '';
   }
 
   function measure(name, text, pixelSize) {
@@ -256,6 +381,10 @@
     if (label.getAttribute('role') === 'button') label.setAttribute('aria-label', look.name);
     label.setAttribute('aria-description', look.description);
     ink.textContent = look.shown;
+    // On a phone, typing into a field too narrow for its value shows the whole value below.
+    if (phone && readout && look.back.toUpperCase() === '#80FF80') {
+      readout.textContent = look.tooltip ? look.name : '';
+    }
     if (look.asDesigned) {
       ink.className = 'ink';
       ink.removeAttribute('style');
