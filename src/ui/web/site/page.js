@@ -265,8 +265,9 @@
     readout = null;
   }
 
-  // The phone layout (ui/controls/phone_layout.cpp): the display's two rows zoomed to the width
-  // of the screen, the keys in a grid scaled with it, the page scrolling if it is taller.
+  // The phone layout (ui/controls/phone_layout.cpp): the display in two or three rows zoomed to
+  // the width of the screen, the keys in a grid scaled with it, the page scrolling if it is
+  // taller than the screen.
   function layOutForPhone() {
     phone = true;
     desk().classList.add('scrolls');
