@@ -34,6 +34,11 @@ enum class MessageIcon : std::uint8_t { Information, Error };
 // The title of every box that reports an error, from the calculation or at run time.
 inline constexpr std::string_view ErrorBoxTitle = "エラーメッセージ";
 
+// What the user is told of a fault of the program itself (anything but a run-time error of the
+// calculation), before the window ends: it can no longer be trusted to show the right answer.
+inline constexpr std::string_view FaultText =
+    "予期しないエラーが発生したため、Quorvel を終了します。";
+
 enum class RuntimeErrorKind : std::uint8_t { Overflow, DivisionByZero };
 
 // What the calculator needs from the windowing toolkit. The program logic sees the window only

@@ -37,19 +37,14 @@ public:
     [[nodiscard]] bool optionSelected(OptionId option) const override {
         return (option == OptionId::Option6) == improperMode;
     }
-    void messageBox(std::string_view text, std::string_view title, MessageIcon /*icon*/) override {
+    [[nodiscard]] session::ModalEnd messageBox(std::string_view text, std::string_view title,
+                                               MessageIcon /*icon*/) override {
         boxes.push_back({std::string(text), std::string(title), focus});
-        focus.clear(); // the box has the keyboard now
-        if (duringBox) {
-            duringBox();
-        }
+        return opened();
     }
-    void showWorking(const session::WorkingPage& page) override {
+    [[nodiscard]] session::ModalEnd showWorking(const session::WorkingPage& page) override {
         workings.push_back(page);
-        focus.clear();
-        if (duringBox) {
-            duringBox();
-        }
+        return opened();
     }
     void copyText(std::string_view text) override { clipboard = std::string(text); }
     void unload() override { unloaded = true; }
@@ -57,12 +52,22 @@ public:
     [[nodiscard]] std::string focusedControl() const override { return focus; }
     void focusControl(std::string_view name) override { focus = std::string(name); }
 
+    [[nodiscard]] session::ModalEnd opened() {
+        focus.clear(); // the box has the keyboard now
+        if (duringBox) {
+            duringBox();
+        }
+        return boxesStayOpen ? session::ModalEnd::StillOpen : session::ModalEnd::Closed;
+    }
+
     [[nodiscard]] const session::LabelLook& look(LabelId label) const {
         return looks.at(static_cast<std::size_t>(label));
     }
 
     std::function<void()> duringBox; // what happens while a box is open
-    bool improperMode = false;       // 仮分数 selected
+    // Boxes stay open after the call, as on a web page, until the test closes them.
+    bool boxesStayOpen = false;
+    bool improperMode = false; // 仮分数 selected
     bool unloaded = false;
     std::string focus; // "" when the focus is on none of the window's controls
     std::vector<Box> boxes;

@@ -136,6 +136,12 @@ try {
   s = await state();
   checkEqual('keys and clicks while the box is open do not reach the window',
              [s.captions.Label9, s.captions.Label12, s.box !== null], ['4', '', true]);
+  await page.keyboard.press('Tab');
+  await page.keyboard.down('Shift');
+  await page.keyboard.press('Tab');
+  await page.keyboard.up('Shift');
+  checkEqual('Tab and Shift+Tab keep the focus on the box’s OK',
+             await page.evaluate(() => document.activeElement.id), 'box-ok');
   await page.keyboard.press('Enter');
   s = await state();
   checkEqual('Enter closes the box, and only the one box was opened', [s.box, s.boxes], [null, 1]);

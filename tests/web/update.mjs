@@ -60,7 +60,7 @@ try {
   checkEqual('by the second load the page is the new release', await released(page), 'second');
   const files = await loaded(page);
   check('every file it loaded is the new release’s',
-        files.length >= 7 && files.every((f) => assetsOf(second).includes(f)), JSON.stringify(files));
+        files.length >= 4 && files.every((f) => assetsOf(second).includes(f)), JSON.stringify(files));
   checkEqual('the service worker keeps the new release only',
              await page.evaluate(async () => (await caches.keys()).length), 1);
 } finally {

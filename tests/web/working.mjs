@@ -82,6 +82,14 @@ try {
       await page.keyboard.press('End');
       check(`${where}: End reads the decimal`, (await focused()).startsWith('小数で表すと'),
             await focused());
+      const selected = await page.evaluate(() => document.activeElement.id);
+      const tabbed = [];
+      for (let i = 0; i < 3; i++) {
+        await page.keyboard.press('Tab');
+        tabbed.push(await page.evaluate(() => document.activeElement.id));
+      }
+      check(`${where}: Tab goes round コピー, 閉じる and the selected step`,
+            tabbed.join() === ['working-copy', 'working-close', selected].join(), tabbed.join());
       await page.keyboard.press('Escape');
       check(`${where}: Escape closes it`,
             !(await page.evaluate(() => document.getElementById('working').open)));

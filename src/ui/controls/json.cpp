@@ -1,6 +1,7 @@
 #include "ui/controls/json.h"
 
 #include <array>
+#include <cmath>
 
 namespace quorvel::ui {
 
@@ -37,6 +38,95 @@ std::string jsonString(std::string_view text) {
     }
     out += '"';
     return out;
+}
+
+} // namespace quorvel::ui
+
+namespace quorvel::ui {
+
+void JsonWriter::beforeValue() {
+    if (afterKey_) {
+        afterKey_ = false;
+        return;
+    }
+    if (!open_.empty()) {
+        if (!open_.back().empty) {
+            out_ += ',';
+        }
+        open_.back().empty = false;
+    }
+}
+
+JsonWriter& JsonWriter::beginObject() {
+    beforeValue();
+    out_ += '{';
+    open_.push_back({'}', true});
+    return *this;
+}
+
+JsonWriter& JsonWriter::beginArray() {
+    beforeValue();
+    out_ += '[';
+    open_.push_back({']', true});
+    return *this;
+}
+
+JsonWriter& JsonWriter::end() {
+    if (!open_.empty()) {
+        out_ += open_.back().close;
+        open_.pop_back();
+    }
+    return *this;
+}
+
+JsonWriter& JsonWriter::key(std::string_view name) {
+    beforeValue();
+    out_ += jsonString(name);
+    out_ += ':';
+    afterKey_ = true;
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(std::string_view text) {
+    beforeValue();
+    out_ += jsonString(text);
+    return *this;
+}
+
+JsonWriter& JsonWriter::value(long long number) {
+    beforeValue();
+    out_ += std::to_string(number);
+    return *this;
+}
+
+JsonWriter& JsonWriter::hundredths(double number) {
+    beforeValue();
+    const long long scaled = std::llround(number * 100);
+    if (scaled < 0) {
+        out_ += '-';
+    }
+    const long long magnitude = scaled < 0 ? -scaled : scaled;
+    out_ += std::to_string(magnitude / 100);
+    if (const long long fraction = magnitude % 100; fraction != 0) {
+        out_ += '.';
+        out_ += static_cast<char>('0' + fraction / 10);
+        if (fraction % 10 != 0) {
+            out_ += static_cast<char>('0' + fraction % 10);
+        }
+    }
+    return *this;
+}
+
+JsonWriter& JsonWriter::boolean(bool truth) {
+    beforeValue();
+    out_ += truth ? "true" : "false";
+    return *this;
+}
+
+JsonWriter& JsonWriter::null() {
+    beforeValue();
+    out_ += "null";
+    return *this;
 }
 
 } // namespace quorvel::ui

@@ -183,7 +183,8 @@ bool MainWindow::optionSelected(OptionId option) const {
     return client_->findChild<QRadioButton*>(toQString(optionRow(option).name))->isChecked();
 }
 
-void MainWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
+session::ModalEnd MainWindow::messageBox(std::string_view text, std::string_view title,
+                                         MessageIcon icon) {
     const QString programText = toQString(text);
     // The program separates lines with a carriage return alone; the box breaks on line feeds.
     QString shown = programText;
@@ -197,13 +198,15 @@ void MainWindow::messageBox(std::string_view text, std::string_view title, Messa
     box.exec();
     // Give the keyboard back to the calculator even where no window manager does so.
     activateWindow();
+    return session::ModalEnd::Closed;
 }
 
-void MainWindow::showWorking(const session::WorkingPage& page) {
+session::ModalEnd MainWindow::showWorking(const session::WorkingPage& page) {
     WorkingDialog working(page, this);
     emit workingAboutToShow(&working);
     working.exec();
     activateWindow();
+    return session::ModalEnd::Closed;
 }
 
 void MainWindow::copyText(std::string_view text) {

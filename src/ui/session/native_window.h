@@ -4,6 +4,7 @@
 #include "ui/session/label_look.h"
 #include "ui/session/working_layout.h"
 
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -11,6 +12,11 @@
 // "show this label like this". Everything the user perceives is decided by the session; the
 // binding draws it and reports what the user did.
 namespace quorvel::session {
+
+// Whether a box or the working window has been closed by the time the binding's call returns (a
+// desktop's modal loop), or is still open: the binding then calls Session::modalClosed when the
+// user closes it (a web page, which cannot wait inside a handler).
+enum class ModalEnd : std::uint8_t { Closed, StillOpen };
 
 class NativeWindow {
 public:
@@ -27,11 +33,13 @@ public:
     virtual void showLabel(LabelId label, const LabelLook& look) = 0;
     virtual void setLineVisible(LineId line, bool visible) = 0;
     [[nodiscard]] virtual bool optionSelected(OptionId option) const = 0;
-    // Modal: returns once the user has closed the box. Lines are separated by "\r" alone.
-    virtual void messageBox(std::string_view text, std::string_view title, MessageIcon icon) = 0;
-    // Modal like a box: the working window, until the user closes it. The binding lays the lines
-    // out with layOutWorking for its font and screen.
-    virtual void showWorking(const WorkingPage& page) = 0;
+    // A modal box, shown once the handler that asked for it has ended. Lines are separated by
+    // "\r" alone.
+    [[nodiscard]] virtual ModalEnd messageBox(std::string_view text, std::string_view title,
+                                              MessageIcon icon) = 0;
+    // Modal like a box: the working window. The binding lays the lines out with layOutWorking for
+    // its font and screen.
+    [[nodiscard]] virtual ModalEnd showWorking(const WorkingPage& page) = 0;
     // Puts plain text on the clipboard.
     virtual void copyText(std::string_view text) = 0;
     // Closes the window; the program ends once the running handler returns.
@@ -60,6 +68,8 @@ public:
     virtual void runtimeError(RuntimeErrorKind /*kind*/) {}
     // The working window is about to open.
     virtual void workingOpening() {}
+    // A handler of the window is about to run (a test can make it fail here).
+    virtual void handlerRunning() {}
     virtual void ended() {}
 };
 

@@ -50,18 +50,24 @@ bool Session::choosesAgain(Event event) {
 }
 
 void Session::start() {
-    relayout();
-    form_.handle(Event::Form_Load);
-    // The focus starts on the first control in the tab order.
-    const std::string_view first = ui::tabOrder().front();
-    window_.focusControl(first);
-    lastFocus_ = std::string(first);
+    guard([this] {
+        relayout();
+        form_.handle(Event::Form_Load);
+        // The focus starts on the first control in the tab order.
+        const std::string_view first = ui::tabOrder().front();
+        window_.focusControl(first);
+        lastFocus_ = std::string(first);
+    });
+    showNextModal();
 }
 
 void Session::relayout() {
-    for (const ui::LabelRow& row : ui::labelTable()) {
-        show(row.id);
-    }
+    guard([this] {
+        for (const ui::LabelRow& row : ui::labelTable()) {
+            show(row.id);
+        }
+    });
+    showNextModal();
 }
 
 Session::LabelState& Session::state(LabelId label) {
@@ -73,6 +79,10 @@ const Session::LabelState& Session::state(LabelId label) const {
 }
 
 void Session::show(LabelId label) {
+    if (boxOpen_) {
+        heldLabels_.set(static_cast<std::size_t>(label));
+        return;
+    }
     const LabelState& s = state(label);
     window_.showLabel(label, lookOf(label, s.caption, s.back, window_.labelDisplay()));
 }
@@ -92,6 +102,35 @@ void Session::rememberFocus() {
     }
 }
 
+// The one place where every fault ends up, whatever handler or binding call raised it. A run-time
+// error of the calculation never gets here: Form1 presents it and the window goes on.
+template <typename Work> void Session::guard(Work&& work) {
+    try {
+        work();
+    } catch (...) {
+        fault();
+    }
+}
+
+// The user is told, and the window ends once the box is closed; a fault while telling of one
+// ends it at once.
+void Session::fault() {
+    if (faulting_) {
+        pendingModals_.clear();
+        unload();
+        return;
+    }
+    faulting_ = true;
+    endAfterModal_ = true;
+    pendingModals_.clear();
+    modal([this] {
+        if (observer_ != nullptr) {
+            observer_->boxOpening(FaultText, ErrorBoxTitle, MessageIcon::Error);
+        }
+        return window_.messageBox(FaultText, ErrorBoxTitle, MessageIcon::Error);
+    });
+}
+
 // Runs a handler through Form1's dispatch point, then tells a screen-reader user what changed,
 // unless a box has spoken for itself or the window has gone. While a box is open the window
 // takes no input.
@@ -99,16 +138,22 @@ template <typename Handler> void Session::run(Narration narration, Handler&& han
     if (boxOpen_ || ended_) {
         return;
     }
-    rememberFocus();
-    const int boxesBefore = boxesShown_;
-    handler();
-    if (ended_ || boxesShown_ != boxesBefore) {
-        return;
-    }
-    const std::string text = narrationText(narration, form_);
-    if (!text.empty()) {
-        window_.announce(text);
-    }
+    guard([&] {
+        rememberFocus();
+        const int boxesBefore = boxesShown_;
+        if (observer_ != nullptr) {
+            observer_->handlerRunning();
+        }
+        handler();
+        if (ended_ || boxesShown_ != boxesBefore) {
+            return;
+        }
+        const std::string text = narrationText(narration, form_);
+        if (!text.empty()) {
+            window_.announce(text);
+        }
+    });
+    showNextModal();
 }
 
 void Session::activate(std::string_view control) {
@@ -132,12 +177,11 @@ void Session::activate(Event event) {
 void Session::showWorking() {
     Working working = form_.working();
     working.improperMode = window_.optionSelected(OptionId::Option6);
-    const WorkingPage page = workingPage(working);
-    modal([this, &page] {
+    modal([this, page = workingPage(working)] {
         if (observer_ != nullptr) {
             observer_->workingOpening();
         }
-        window_.showWorking(page);
+        return window_.showWorking(page);
     });
 }
 
@@ -154,7 +198,8 @@ void Session::copyAnswer() {
 void Session::keyDown(VirtualKey key, Modifiers modifiers) {
     if (key == VkC && modifiers.ctrl && !modifiers.alt && !modifiers.shift) {
         if (!boxOpen_ && !ended_) {
-            copyAnswer();
+            guard([this] { copyAnswer(); });
+            showNextModal();
         }
         return;
     }
@@ -183,6 +228,10 @@ void Session::setBackColour(LabelId label, Colour colour) {
 }
 
 void Session::setLineVisible(LineId line, bool visible) {
+    if (boxOpen_) {
+        heldLines_.at(static_cast<std::size_t>(line)) = visible;
+        return;
+    }
     window_.setLineVisible(line, visible);
 }
 
@@ -190,26 +239,82 @@ bool Session::optionSelected(OptionId option) const {
     return window_.optionSelected(option);
 }
 
-// A box or the working window: the main window takes no input while it is open, and the focus
-// goes back to the control the user was on.
+// A box or the working window, asked for by the running handler: it opens once the handler has
+// ended, the main window takes no input while it is open, and the focus then goes back to the
+// control the user was on.
 template <typename Show> void Session::modal(Show&& show) {
-    rememberFocus();
-    const std::string focus = lastFocus_;
+    if (!boxOpen_) {
+        rememberFocus();
+        focusAfterModal_ = lastFocus_;
+    }
     ++boxesShown_;
     boxOpen_ = true;
-    show();
-    boxOpen_ = false;
-    if (!ended_ && !focus.empty()) {
-        window_.focusControl(focus);
+    pendingModals_.emplace_back(std::forward<Show>(show));
+}
+
+// Shows the boxes asked for, one at a time, unless one is on the screen now.
+void Session::showNextModal() {
+    if (modalShowing_) {
+        return;
+    }
+    while (!pendingModals_.empty() && !ended_) {
+        const std::function<ModalEnd()> show = std::move(pendingModals_.front());
+        pendingModals_.erase(pendingModals_.begin());
+        modalShowing_ = true;
+        ModalEnd end = ModalEnd::Closed;
+        guard([&] { end = show(); });
+        if (end == ModalEnd::StillOpen && !ended_) {
+            return;
+        }
+        modalShowing_ = false;
+    }
+    pendingModals_.clear();
+    release();
+}
+
+void Session::modalClosed() {
+    if (modalShowing_) {
+        modalShowing_ = false;
+        showNextModal();
     }
 }
 
+// The last box has closed: the window shows what its handler left, and takes input again.
+void Session::release() {
+    if (!boxOpen_) {
+        return;
+    }
+    boxOpen_ = false;
+    if (endAfterModal_ || ended_) {
+        unload();
+        return;
+    }
+    guard([this] {
+        for (std::size_t n = 1; n < heldLabels_.size(); ++n) {
+            if (heldLabels_.test(n)) {
+                show(static_cast<LabelId>(n));
+            }
+        }
+        for (std::size_t n = 1; n < heldLines_.size(); ++n) {
+            if (const std::optional<bool> visible = heldLines_.at(n)) {
+                window_.setLineVisible(static_cast<LineId>(n), *visible);
+            }
+        }
+        if (!focusAfterModal_.empty()) {
+            window_.focusControl(focusAfterModal_);
+        }
+    });
+    heldLabels_.reset();
+    heldLines_.fill(std::nullopt);
+    showNextModal();
+}
+
 void Session::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
-    modal([&] {
+    modal([this, text = std::string(text), title = std::string(title), icon] {
         if (observer_ != nullptr) {
             observer_->boxOpening(text, title, icon);
         }
-        window_.messageBox(text, title, icon);
+        return window_.messageBox(text, title, icon);
     });
 }
 

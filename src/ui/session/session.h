@@ -8,8 +8,11 @@
 #include "ui/session/native_window.h"
 
 #include <array>
+#include <bitset>
+#include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 // The calculator as the user meets it, the same on every platform: it owns Form1, takes the
 // user's clicks, keys and menu commands from a binding, runs each through Form1's one dispatch
@@ -31,6 +34,8 @@ public:
     void close();
     // Lays every label out again, after the display or its fonts changed.
     void relayout();
+    // The box or working window that the binding left open (ModalEnd::StillOpen) has closed.
+    void modalClosed();
     // One observer at a time; nullptr for none.
     void observe(SessionObserver* observer) { observer_ = observer; }
 
@@ -53,8 +58,12 @@ private:
     void unload() override;
     void runtimeErrorRaised(RuntimeErrorKind kind) override;
 
+    template <typename Work> void guard(Work&& work);
+    void fault();
     template <typename Handler> void run(Narration narration, Handler&& handler);
     template <typename Show> void modal(Show&& show);
+    void showNextModal();
+    void release();
     void showWorking();
     void copyAnswer();
     void show(LabelId label);
@@ -69,7 +78,16 @@ private:
     std::string lastFocus_;             // the last of the window's controls to have the focus
     std::string_view chosenOption_;     // the display-mode option chosen now
     int boxesShown_ = 0;
-    bool boxOpen_ = false;
+    // Boxes asked for by the running handler, shown in turn once it has ended. Until the last has
+    // closed, the window goes on showing what it showed when the first was asked for.
+    std::vector<std::function<ModalEnd()>> pendingModals_;
+    std::bitset<13> heldLabels_;                   // by label number
+    std::array<std::optional<bool>, 4> heldLines_; // by line number
+    std::string focusAfterModal_;
+    bool boxOpen_ = false;      // asked for or open: the window takes no input
+    bool modalShowing_ = false; // on the screen now
+    bool endAfterModal_ = false;
+    bool faulting_ = false;
     bool ended_ = false;
     Form1 form_{*this};
 };

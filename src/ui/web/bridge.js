@@ -18,6 +18,12 @@ mergeInto(LibraryManager.library, {
   qv_set_line_visible: function (name, visible) {
     quorvelPage.setLineVisible(UTF8ToString(name), !!visible);
   },
+  qv_message_box: function (text, title, error) {
+    quorvelPage.messageBox(UTF8ToString(text), UTF8ToString(title), error !== 0);
+  },
+  qv_show_working: function (json) {
+    quorvelPage.showWorking(UTF8ToString(json));
+  },
   qv_option_selected: function (name) {
     return quorvelPage.optionSelected(UTF8ToString(name)) ? 1 : 0;
   },

@@ -22,6 +22,10 @@ EMSCRIPTEN_KEEPALIVE void qv_event(int event) {
     pageWindow()->session().activate(static_cast<quorvel::Event>(event));
 }
 
+EMSCRIPTEN_KEEPALIVE void qv_modal_closed() {
+    pageWindow()->session().modalClosed();
+}
+
 EMSCRIPTEN_KEEPALIVE void qv_key_down(const char* code, const char* key, int shift, int ctrl,
                                       int alt) {
     const int virtualKey = quorvel::ui::web::virtualKeyOf(code, key);

@@ -8,7 +8,7 @@
 #include "ui/session/event_table.h"
 
 #include <array>
-#include <cstdio>
+#include <cmath>
 #include <span>
 
 namespace quorvel::ui::web {
@@ -17,38 +17,35 @@ namespace {
 // CSS pixels are pixels at 96 dpi.
 constexpr int kCssDpi = 96;
 
-std::string px(int twips) {
-    return std::to_string(pixelsOf(twips, kCssDpi));
+int px(int twips) {
+    return pixelsOf(twips, kCssDpi);
 }
 
-std::string field(std::string_view key, const std::string& value) {
-    return jsonString(key) + ":" + value;
+void rect(JsonWriter& json, const Rect& r) {
+    json.key("left").value(px(r.left)).key("top").value(px(r.top));
+    json.key("width").value(px(r.width)).key("height").value(px(r.height));
 }
 
-std::string rect(const Rect& r) {
-    return field("left", px(r.left)) + "," + field("top", px(r.top)) + "," +
-           field("width", px(r.width)) + "," + field("height", px(r.height));
+void font(JsonWriter& json, const FontChoice& choice) {
+    json.key("points").hundredths(choice.points).key("bold").boolean(choice.bold);
 }
 
-std::string number(double value) {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%g", value);
-    return text.data();
-}
-
-std::string font(const FontChoice& choice) {
-    return field("points", number(choice.points)) + "," +
-           field("bold", choice.bold ? "true" : "false");
-}
-
-std::string optionalColour(const std::optional<Colour>& colour) {
-    return colour ? jsonString(cssColour(*colour)) : "null";
+void optionalColour(JsonWriter& json, const std::optional<Colour>& colour) {
+    if (colour) {
+        json.value(cssColour(*colour));
+    } else {
+        json.null();
+    }
 }
 
 // The event a click on the control runs, by its number; null for a control without a handler.
-std::string event(std::string_view control) {
-    const auto click = session::eventOfControl(control);
-    return click ? std::to_string(static_cast<int>(*click)) : "null";
+void event(JsonWriter& json, std::string_view control) {
+    json.key("click");
+    if (const auto click = session::eventOfControl(control)) {
+        json.value(static_cast<int>(*click));
+    } else {
+        json.null();
+    }
 }
 
 std::string_view alignment(Alignment a) {
@@ -63,62 +60,75 @@ std::string_view alignment(Alignment a) {
     return "left";
 }
 
-template <typename Row, typename Write> std::string array(std::span<const Row> rows, Write write) {
-    std::string out = "[";
+// The name and caption every control row starts with.
+void named(JsonWriter& json, std::string_view name, std::string_view caption) {
+    json.key("name").value(name).key("caption").value(caption);
+}
+
+template <typename Row, typename Write>
+void array(JsonWriter& json, std::string_view key, std::span<const Row> rows, Write write) {
+    json.key(key).beginArray();
     for (const Row& row : rows) {
-        out += (out.size() > 1 ? ",{" : "{") + write(row) + "}";
+        json.beginObject();
+        write(json, row);
+        json.end();
     }
-    return out + "]";
+    json.end();
 }
 
-std::string label(const LabelRow& row) {
-    return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
-           "," + rect(row.rect) + "," + font(row.font) + "," +
-           field("back", optionalColour(row.back)) + "," +
-           field("color", optionalColour(row.text)) + "," +
-           field("align", jsonString(alignment(row.alignment))) + "," +
-           field("click", event(row.name)) + "," +
-           field("description", jsonString(row.description));
+void label(JsonWriter& json, const LabelRow& row) {
+    named(json, row.name, row.caption);
+    rect(json, row.rect);
+    font(json, row.font);
+    json.key("back");
+    optionalColour(json, row.back);
+    json.key("color");
+    optionalColour(json, row.text);
+    json.key("align").value(alignment(row.alignment));
+    event(json, row.name);
+    json.key("description").value(row.description);
 }
 
-std::string line(const LineRow& row) {
+void line(JsonWriter& json, const LineRow& row) {
     const PixelRect bar = barRect(row, kCssDpi);
-    return field("name", jsonString(row.name)) + "," + field("left", std::to_string(bar.left)) +
-           "," + field("top", std::to_string(bar.top)) + "," +
-           field("width", std::to_string(bar.width)) + "," +
-           field("height", std::to_string(bar.height));
+    json.key("name").value(row.name).key("left").value(bar.left).key("top").value(bar.top);
+    json.key("width").value(bar.width).key("height").value(bar.height);
 }
 
-std::string button(const ButtonRow& row) {
-    return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
-           "," + rect(row.rect) + "," + font(row.font) + "," + field("click", event(row.name)) +
-           "," + field("description", jsonString(row.description));
+void button(JsonWriter& json, const ButtonRow& row) {
+    named(json, row.name, row.caption);
+    rect(json, row.rect);
+    font(json, row.font);
+    event(json, row.name);
+    json.key("description").value(row.description);
 }
 
-std::string option(const OptionRow& row) {
-    return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
-           "," + rect(row.rect) + "," + field("selected", row.selected ? "true" : "false") + "," +
-           field("click", event(row.name)) + "," +
-           field("description", jsonString(row.description));
+void option(JsonWriter& json, const OptionRow& row) {
+    named(json, row.name, row.caption);
+    rect(json, row.rect);
+    json.key("selected").boolean(row.selected);
+    event(json, row.name);
+    json.key("description").value(row.description);
 }
 
-std::string menuCommand(const MenuCommandRow& row) {
-    return field("name", jsonString(row.name)) + "," + field("caption", jsonString(row.caption)) +
-           "," + field("click", event(row.name));
+void menuCommand(JsonWriter& json, const MenuCommandRow& row) {
+    named(json, row.name, row.caption);
+    event(json, row.name);
 }
 
-std::string frame(const FrameRow& row) {
-    return "{" + field("name", jsonString(row.name)) + "," +
-           field("caption", jsonString(row.caption)) + "," + rect(row.rect) + "," +
-           field("description", jsonString(row.description)) + "}";
+void frame(JsonWriter& json, const FrameRow& row) {
+    json.key("frame").beginObject();
+    named(json, row.name, row.caption);
+    rect(json, row.rect);
+    json.key("description").value(row.description).end();
 }
 
-std::string tabOrderNames() {
-    std::string out = "[";
+void tabOrderNames(JsonWriter& json) {
+    json.key("tabOrder").beginArray();
     for (const std::string_view name : tabOrder()) {
-        out += (out.size() > 1 ? "," : "") + jsonString(name);
+        json.value(name);
     }
-    return out + "]";
+    json.end();
 }
 
 // The faces as a CSS font-family list, the generic family last.
@@ -132,45 +142,50 @@ std::string cssFaces() {
 
 // The layout for a phone held upright: which display row each field stands in, where each row
 // starts in the designed window, and the keys' places for a 320-pixel screen.
-std::string phone() {
-    std::string display = "[";
-    for (const PhoneDisplayRow& row : phoneDisplay()) {
-        display += (display.size() > 1 ? ",{" : "{") + field("name", jsonString(row.name)) + "," +
-                   field("row", std::to_string(row.row)) + "}";
+void phone(JsonWriter& json) {
+    json.key("phone").beginObject().key("width").value(kPhoneReferenceWidth);
+    json.key("rowStarts").beginArray();
+    for (const int start : kPhoneRowStartTwips) {
+        json.value(px(start));
     }
-    std::string keys = "[";
-    for (const PhoneKey& key : phoneKeys()) {
-        keys += (keys.size() > 1 ? ",{" : "{") + field("name", jsonString(key.name)) + "," +
-                field("left", std::to_string(key.left)) + "," +
-                field("top", std::to_string(key.top)) + "," +
-                field("width", std::to_string(key.width)) + "," +
-                field("height", std::to_string(key.height)) + "}";
-    }
-    return "{" + field("width", std::to_string(kPhoneReferenceWidth)) + "," +
-           field("rowStarts", "[" + px(kPhoneRowStartTwips[0]) + "," + px(kPhoneRowStartTwips[1]) +
-                                  "," + px(kPhoneRowStartTwips[2]) + "]") +
-           "," + field("display", display + "]") + "," + field("keys", keys + "]") + "}";
+    json.end();
+    array(json, "display", phoneDisplay(), [](JsonWriter& out, const PhoneDisplayRow& row) {
+        out.key("name").value(row.name).key("row").value(row.row);
+    });
+    array(json, "keys", phoneKeys(), [](JsonWriter& out, const PhoneKey& key) {
+        out.key("name").value(key.name).key("left").value(key.left).key("top").value(key.top);
+        out.key("width").value(key.width).key("height").value(key.height);
+    });
+    json.end();
 }
 
 } // namespace
 
 std::string cssColour(Colour colour) {
-    std::array<char, 8> text{};
-    std::snprintf(text.data(), text.size(), "#%02X%02X%02X", colour & 0xFFU, (colour >> 8) & 0xFFU,
-                  (colour >> 16) & 0xFFU);
-    return text.data();
+    constexpr std::string_view kHex = "0123456789ABCDEF";
+    std::string text = "#";
+    for (const unsigned shift : {0U, 8U, 16U}) {
+        const unsigned byte = (colour >> shift) & 0xFFU;
+        text += kHex.at(byte >> 4U);
+        text += kHex.at(byte & 0xFU);
+    }
+    return text;
 }
 
 std::string pageDescription() {
-    return "{" + field("face", jsonString(cssFaces())) + "," +
-           field("width", px(kClientWidthTwips)) + "," + field("height", px(kClientHeightTwips)) +
-           "," + field("labels", array(labelTable(), label)) + "," +
-           field("lines", array(lineTable(), line)) + "," +
-           field("buttons", array(buttonTable(), button)) + "," +
-           field("frame", frame(displayModeFrame())) + "," +
-           field("options", array(optionTable(), option)) + "," +
-           field("menu", array(menuTable(), menuCommand)) + "," +
-           field("tabOrder", tabOrderNames()) + "," + field("phone", phone()) + "}";
+    JsonWriter json;
+    json.beginObject().key("face").value(cssFaces());
+    json.key("width").value(px(kClientWidthTwips)).key("height").value(px(kClientHeightTwips));
+    array(json, "labels", labelTable(), label);
+    array(json, "lines", lineTable(), line);
+    array(json, "buttons", buttonTable(), button);
+    frame(json, displayModeFrame());
+    array(json, "options", optionTable(), option);
+    array(json, "menu", menuTable(), menuCommand);
+    tabOrderNames(json);
+    phone(json);
+    json.key("fault").value(FaultText).end();
+    return json.text();
 }
 
 } // namespace quorvel::ui::web

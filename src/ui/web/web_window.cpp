@@ -10,18 +10,6 @@
 #include <algorithm>
 #include <array>
 
-// The box is an asynchronous dialog on the page; Asyncify suspends the running handler until
-// the user has closed it, so the handler goes on afterwards exactly as on the desktop.
-// clang-format off
-EM_ASYNC_JS(void, qv_message_box, (const char* text, const char* title, int error), {
-    await quorvelPage.messageBox(UTF8ToString(text), UTF8ToString(title), error !== 0);
-});
-// The working window, as JSON; the handler waits for it as for a box.
-EM_ASYNC_JS(void, qv_show_working, (const char* json), {
-    await quorvelPage.showWorking(UTF8ToString(json));
-});
-// clang-format on
-
 namespace quorvel::ui::web {
 namespace {
 
@@ -30,37 +18,38 @@ constexpr int kCssDpi = 96;
 // The working's text: 12 points, readable on a phone without zooming.
 constexpr double kWorkingPixels = 16;
 
-std::string rectJson(const session::PixelRect& r) {
-    return "[" + std::to_string(r.x) + "," + std::to_string(r.y) + "," + std::to_string(r.width) +
-           "," + std::to_string(r.height) + "]";
+void rectJson(JsonWriter& json, const session::PixelRect& r) {
+    json.value(r.x).value(r.y).value(r.width).value(r.height);
 }
 
 // The page, laid out, for working.js.
 std::string workingJson(const session::WorkingPage& page, const session::WorkingLayout& layout) {
-    std::string json =
-        "{\"title\":" + jsonString(page.title) + ",\"listName\":" + jsonString(page.listName) +
-        ",\"copy\":" + jsonString(page.copyButton) + ",\"close\":" + jsonString(page.closeButton) +
-        ",\"plain\":" + jsonString(page.plainText) +
-        ",\"pixelSize\":" + std::to_string(static_cast<int>(kWorkingPixels)) +
-        ",\"width\":" + std::to_string(layout.width) + ",\"lines\":[";
+    JsonWriter json;
+    json.beginObject().key("title").value(page.title).key("listName").value(page.listName);
+    json.key("copy").value(page.copyButton).key("close").value(page.closeButton);
+    json.key("plain").value(page.plainText);
+    json.key("pixelSize").value(static_cast<int>(kWorkingPixels)).key("width").value(layout.width);
+    json.key("lines").beginArray();
     for (std::size_t i = 0; i < page.lines.size(); ++i) {
         const session::LaidOutLine& line = layout.lines.at(i);
-        json += std::string(i > 0 ? "," : "") +
-                "{\"kind\":" + jsonString(session::kindName(page.lines[i].kind)) +
-                ",\"said\":" + jsonString(page.lines[i].sentence) +
-                ",\"height\":" + std::to_string(line.height) + ",\"ink\":[";
-        for (std::size_t k = 0; k < line.ink.size(); ++k) {
-            const session::PixelRect& b = line.ink[k].box;
-            json += std::string(k > 0 ? "," : "") + "[" + jsonString(line.ink[k].text) + "," +
-                    rectJson(b).substr(1);
+        json.beginObject().key("kind").value(session::kindName(page.lines[i].kind));
+        json.key("said").value(page.lines[i].sentence).key("height").value(line.height);
+        json.key("ink").beginArray();
+        for (const session::Ink& ink : line.ink) {
+            json.beginArray().value(ink.text);
+            rectJson(json, ink.box);
+            json.end();
         }
-        json += "],\"bars\":[";
-        for (std::size_t k = 0; k < line.bars.size(); ++k) {
-            json += std::string(k > 0 ? "," : "") + rectJson(line.bars[k]);
+        json.end().key("bars").beginArray();
+        for (const session::PixelRect& bar : line.bars) {
+            json.beginArray();
+            rectJson(json, bar);
+            json.end();
         }
-        json += "]}";
+        json.end().end();
     }
-    return json + "]}";
+    json.end().end();
+    return json.text();
 }
 
 } // namespace
@@ -100,12 +89,16 @@ bool WebWindow::optionSelected(OptionId option) const {
     return qv_option_selected(std::string(optionRow(option).name).c_str()) != 0;
 }
 
-void WebWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
+// A box on the page is a <dialog> that stays open after the call; the page tells the session when
+// the user has closed it.
+session::ModalEnd WebWindow::messageBox(std::string_view text, std::string_view title,
+                                        MessageIcon icon) {
     qv_message_box(std::string(text).c_str(), std::string(title).c_str(),
                    icon == MessageIcon::Error ? 1 : 0);
+    return session::ModalEnd::StillOpen;
 }
 
-void WebWindow::showWorking(const session::WorkingPage& page) {
+session::ModalEnd WebWindow::showWorking(const session::WorkingPage& page) {
     const session::WorkingFont font{kWorkingPixels, [](std::string_view text, double pixelSize) {
                                         std::array<double, 6> m{};
                                         qv_measure("", std::string(text).c_str(), pixelSize,
@@ -115,6 +108,7 @@ void WebWindow::showWorking(const session::WorkingPage& page) {
     // Wide enough for every step on a desktop; on a phone the lines wrap to the screen.
     const int maxWidth = std::min(qv_viewport_width() - 40, static_cast<int>(kWorkingPixels * 48));
     qv_show_working(workingJson(page, session::layOutWorking(page.lines, font, maxWidth)).c_str());
+    return session::ModalEnd::StillOpen;
 }
 
 void WebWindow::copyText(std::string_view text) {

@@ -8,7 +8,8 @@
 
 // The calculator window on a web page: the controls are elements that the page's script builds
 // from the control tables, and this class draws on them what the session tells it. A message box
-// is a modal <dialog>; the handler waits for it through Asyncify, as it waits for a desktop box.
+// is a modal <dialog>, open until the user answers it; the session holds the window back until
+// then, as a desktop box does.
 namespace quorvel::ui::web {
 
 class WebWindow final : public session::NativeWindow {
@@ -29,8 +30,9 @@ public:
     void showLabel(LabelId label, const session::LabelLook& look) override;
     void setLineVisible(LineId line, bool visible) override;
     [[nodiscard]] bool optionSelected(OptionId option) const override;
-    void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
-    void showWorking(const session::WorkingPage& page) override;
+    [[nodiscard]] session::ModalEnd messageBox(std::string_view text, std::string_view title,
+                                               MessageIcon icon) override;
+    [[nodiscard]] session::ModalEnd showWorking(const session::WorkingPage& page) override;
     void copyText(std::string_view text) override;
     void unload() override;
     void announce(std::string_view text) override;

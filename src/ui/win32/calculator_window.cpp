@@ -268,18 +268,21 @@ bool CalculatorWindow::optionSelected(OptionId option) const {
     return SendMessageW(control(optionRow(option).name), BM_GETCHECK, 0, 0) == BST_CHECKED;
 }
 
-void CalculatorWindow::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {
+session::ModalEnd CalculatorWindow::messageBox(std::string_view text, std::string_view title,
+                                               MessageIcon icon) {
     MessageBoxW(hwnd_, withWindowsLineBreaks(text).c_str(), widen(title).c_str(),
                 MB_OK | (icon == MessageIcon::Error ? MB_ICONERROR : MB_ICONINFORMATION));
     // Give the keyboard back to the calculator even where no window manager does so.
     if (hwnd_ != nullptr) {
         SetForegroundWindow(hwnd_);
     }
+    return session::ModalEnd::Closed;
 }
 
-void CalculatorWindow::showWorking(const session::WorkingPage& page) {
+session::ModalEnd CalculatorWindow::showWorking(const session::WorkingPage& page) {
     WorkingWindow working(instance_, hwnd_, dpi_, page);
     working.run();
+    return session::ModalEnd::Closed;
 }
 
 void CalculatorWindow::copyText(std::string_view text) {

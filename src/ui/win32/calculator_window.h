@@ -52,8 +52,9 @@ public:
     void showLabel(LabelId id, const session::LabelLook& look) override;
     void setLineVisible(LineId id, bool visible) override;
     [[nodiscard]] bool optionSelected(OptionId option) const override;
-    void messageBox(std::string_view text, std::string_view title, MessageIcon icon) override;
-    void showWorking(const session::WorkingPage& page) override;
+    [[nodiscard]] session::ModalEnd messageBox(std::string_view text, std::string_view title,
+                                               MessageIcon icon) override;
+    [[nodiscard]] session::ModalEnd showWorking(const session::WorkingPage& page) override;
     void copyText(std::string_view text) override;
     void unload() override;
     void announce(std::string_view text) override;

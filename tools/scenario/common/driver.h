@@ -33,6 +33,8 @@ public:
     virtual void wait(int milliseconds) = 0;
     // What the event loop would do before the user's next action: deliver what is pending.
     virtual void settle() = 0;
+    // The next handler of the window throws, as a fault of the program would.
+    virtual void plantFault() = 0;
 };
 
 // Writes what the session reports besides the window to the transcript: run-time errors and the
@@ -45,9 +47,14 @@ public:
 
     void runtimeError(RuntimeErrorKind kind) override { transcript_.runtimeError(kind); }
     void ended() override { transcript_.ended(); }
+    void handlerRunning() override;
+
+protected:
+    void armFault() { faultArmed_ = true; }
 
 private:
     Transcript& transcript_;
+    bool faultArmed_ = false;
 };
 
 // Plays one scenario line; false for a blank line or a comment, which do nothing.

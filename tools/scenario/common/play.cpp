@@ -3,8 +3,16 @@
 #include "script.h"
 
 #include <istream>
+#include <stdexcept>
 
 namespace quorvel::scenario {
+
+void TranscriptObserver::handlerRunning() {
+    if (faultArmed_) {
+        faultArmed_ = false;
+        throw std::logic_error("a fault planted by the scenario");
+    }
+}
 
 bool playLine(const std::string& text, Driver& driver, Transcript& transcript) {
     const ScenarioLine line = readScenarioLine(text);
@@ -31,6 +39,9 @@ bool playLine(const std::string& text, Driver& driver, Transcript& transcript) {
         break;
     case ScenarioLine::Kind::Sleep:
         driver.wait(line.milliseconds);
+        break;
+    case ScenarioLine::Kind::Fault:
+        driver.plantFault();
         break;
     }
     return true;

@@ -133,6 +133,11 @@ ScenarioLine readScenarioLine(const std::string& rawLine) {
     } else if (command == "close" || command == "dump") {
         out.kind = command == "close" ? ScenarioLine::Kind::Close : ScenarioLine::Kind::Dump;
         understood = argument.empty();
+    } else if (command == "fault") {
+        // The next handler fails as a fault of the program would (not a run-time error), to
+        // show what the user is then told.
+        out.kind = ScenarioLine::Kind::Fault;
+        understood = argument.empty();
     } else if (command == "sleep") {
         // Lets real input from outside (an X server under test) arrive for so many milliseconds.
         out.kind = ScenarioLine::Kind::Sleep;

@@ -7,7 +7,7 @@ namespace quorvel::scenario {
 
 // One line of a scenario, read; the same language for every binding's runner.
 struct ScenarioLine {
-    enum class Kind { Blank, Click, Menu, Key, Close, Dump, Sleep, Bad };
+    enum class Kind { Blank, Click, Menu, Key, Close, Dump, Sleep, Fault, Bad };
     Kind kind = Kind::Blank;
     std::string name; // Click: a control name; Menu: a menu command
     int virtualKey = 0;

@@ -3,9 +3,9 @@
 #include "driver.h"
 #include "qt_driver.h"
 
+#include "ui/qt/guarded_application.h"
 #include "ui/qt/main_window.h"
 
-#include <QApplication>
 #include <QTest>
 
 #include <fstream>
@@ -15,7 +15,7 @@ int main(int argc, char* argv[]) {
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
-    QApplication app(argc, argv);
+    quorvel::ui::GuardedApplication app(argc, argv);
     const QStringList arguments = QApplication::arguments();
     if (arguments.size() > 2) {
         std::cerr << "usage: quorvel-scenario [SCENARIO-FILE]\n";

@@ -35,6 +35,7 @@ public:
     [[nodiscard]] WindowState state() override;
     void wait(int milliseconds) override;
     void settle() override;
+    void plantFault() override { armFault(); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -36,6 +36,7 @@ public:
     [[nodiscard]] WindowState state() override;
     void wait(int milliseconds) override;
     void settle() override {}
+    void plantFault() override { armFault(); }
 
 private:
     void boxOpening(std::string_view text, std::string_view title, MessageIcon icon) override;

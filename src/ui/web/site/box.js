@@ -1,6 +1,21 @@
 // The calculator's message boxes on the page: a modal <dialog> with the title, the icon, the text
-// and OK. The handler that opened one waits until it is answered, by OK, Enter, Space or Escape.
+// and OK, answered by OK, Enter, Space or Escape; the program goes on once it is answered.
 'use strict';
+
+// A box or window of the page keeps the keyboard as a desktop one does: Tab and Shift+Tab go
+// round its own controls and never to the page behind it or the browser.
+function quorvelKeepFocusIn(dialog) {
+  dialog.addEventListener('keydown', (e) => {
+    if (e.key !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey) return;
+    e.preventDefault();
+    const stops = [...dialog.querySelectorAll('button, [tabindex="0"]')]
+      .filter((element) => !element.disabled);
+    if (stops.length === 0) return;
+    const at = stops.indexOf(document.activeElement);
+    const step = e.shiftKey ? stops.length - 1 : 1;
+    stops[at < 0 ? 0 : (at + step) % stops.length].focus();
+  });
+}
 
 (() => {
   const box = document.getElementById('box');
@@ -30,6 +45,7 @@
     });
   }
 
+  quorvelKeepFocusIn(box);
   ok.addEventListener('click', () => answer?.());
   box.addEventListener('cancel', (e) => {
     e.preventDefault();

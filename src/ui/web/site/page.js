@@ -16,24 +16,34 @@
   let description = null; // what the program handed over: the tables, and the phone layout
   let phone = false; // laid out for a phone held upright
   let readout = null; // on a phone: the whole value of a shortened field, shown on a tap
-  let running = Promise.resolve(); // the handler the window is running, with any box it waits for
   const canvas = document.createElement('canvas').getContext('2d');
 
   const desk = () => document.getElementById('desk');
   // A box or the working window is open: the window takes no input.
   const modalOpen = () => quorvelBox.isOpen() || quorvelWorking.isOpen();
 
-  // Handlers run one at a time and never while a box is open: the box is modal.
+  // Handlers run one at a time and never while a box is open: the box is modal. The program
+  // catches its own faults; one that still escapes it ends the window with a message.
   function call(name, types, args) {
-    if (modalOpen() || ended) {
-      return running;
+    if (modalOpen() || ended) return;
+    try {
+      Module.ccall(name, null, types, args);
+    } catch (error) {
+      fail(error);
     }
-    running = Module.ccall(name, null, types, args, {async: true});
-    return running;
   }
 
   function runEvent(event) {
-    return call('qv_event', ['number'], [event]);
+    call('qv_event', ['number'], [event]);
+  }
+
+  // A box or the working window the program opened has been closed: the program goes on.
+  function modalClosed() {
+    try {
+      Module._qv_modal_closed();
+    } catch (error) {
+      fail(error);
+    }
   }
 
   function fontOf(points, bold) {
@@ -413,8 +423,10 @@
     controls.get(name).focus({preventScroll: true});
   }
 
-  // 終了: a tab cannot close itself, so the window goes and the page says so.
-  function end() {
+  // 終了: a tab cannot close itself, so the window goes and the page says so. After a fault the
+  // page says what the program says of one.
+  function end(words = '計算機を終了しました。') {
+    if (ended) return;
     ended = true;
     if (!windowElement) return;
     const client = windowElement.querySelector('.client');
@@ -425,7 +437,7 @@
     note.className = 'ended';
     note.setAttribute('role', 'status');
     const text = document.createElement('p');
-    text.textContent = '計算機を終了しました。';
+    text.textContent = words;
     const again = document.createElement('button');
     again.type = 'button';
     again.textContent = 'もう一度使う';
@@ -458,12 +470,20 @@
          [e.code, e.key, e.shiftKey ? 1 : 0, e.ctrlKey ? 1 : 0, e.altKey ? 1 : 0]);
   }
 
-  // The handler running now has finished, with any box it waited for, and so has what the
-  // browser queued after it.
+  // Something failed outside the program's own guard: the window cannot be trusted any more.
+  function fail(error) {
+    console.error(error);
+    if (windowElement && !ended) end(description?.fault ?? '計算機を終了しました。');
+  }
+  window.addEventListener('unhandledrejection', (e) => fail(e.reason));
+  window.addEventListener('error', (e) => fail(e.error ?? e.message));
+
+  // The handler has finished, every box it opened has been answered, and what the browser queued
+  // after it has run.
   async function idle() {
-    await running;
-    await new Promise((resolve) => setTimeout(resolve, 0));
-    await running;
+    do {
+      await new Promise((resolve) => setTimeout(resolve, 0));
+    } while (modalOpen());
   }
 
   let resolveReady;
@@ -487,8 +507,8 @@
     // The window's toolkit operations, as the program calls them (bridge.js).
     build, remove, showLabel, setLineVisible, optionSelected, focus, end, announce, measure,
     readFocus,
-    messageBox: (text, title, error) => quorvelBox.show(text, title, error),
-    showWorking: (json) => quorvelWorking.show(json),
+    messageBox: (text, title, error) => quorvelBox.show(text, title, error).then(modalClosed),
+    showWorking: (json) => quorvelWorking.show(json).then(modalClosed),
     copyText,
     modalOpen,
     // For key preview (keys.js) and the scenario runner (scenario.js).

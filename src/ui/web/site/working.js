@@ -1,7 +1,7 @@
 // The working window (途中式) on the page: a modal <dialog> with the steps as a list box, each
 // step drawn where the program laid it out and read as its sentence, and コピー and 閉じる. The
-// arrow keys, Home and End move through the steps; Escape closes. The handler that opened it
-// waits until it is closed, and the focus goes back where it was.
+// arrow keys, Home and End move through the steps; Tab goes round the list and the two buttons;
+// Escape closes. The program goes on once it is closed, and the focus goes back where it was.
 'use strict';
 
 (() => {
@@ -134,6 +134,7 @@
     e.preventDefault();
     close?.();
   });
+  quorvelKeepFocusIn(dialog);
   copyButton.addEventListener('click', copy);
   closeButton.addEventListener('click', () => close?.());
 
