@@ -61,16 +61,24 @@ try {
     check('the button loads the calculator once the program can be fetched', true);
   }
 
-  // A browser without <dialog>.showModal: a plain message, no window, no error.
-  {
+  // A browser without <dialog>.showModal, or whose WebAssembly has no exceptions (it rejects a
+  // module with a try block): a plain message, no window, no error.
+  const lacking = [
+    ['<dialog>', () => { delete HTMLDialogElement.prototype.showModal; }],
+    ['WebAssembly exceptions', () => {
+      const validate = WebAssembly.validate;
+      WebAssembly.validate = (bytes) => !new Uint8Array(bytes).includes(0x06) && validate(bytes);
+    }],
+  ];
+  for (const [what, takeAway] of lacking) {
     const page = await freshPage();
     const errors = [];
     page.on('pageerror', (error) => errors.push(error.message));
-    await page.evaluateOnNewDocument(() => { delete HTMLDialogElement.prototype.showModal; });
+    await page.evaluateOnNewDocument(takeAway);
     await page.goto(site.url);
     await page.waitForFunction(() => document.querySelector('#notice p')?.textContent
         .startsWith('このブラウザーでは'), {timeout: 10000});
-    checkEqual('without <dialog> the page says plainly that this browser cannot run it',
+    checkEqual(`without ${what} the page says plainly that this browser cannot run it`,
                (await notice(page)).text,
                'このブラウザーでは、この計算機を使えません。新しい版のブラウザーで開いてください。');
     checkEqual('and shows no window and throws nothing',

@@ -30,9 +30,16 @@
     }
   }
 
-  // What the page cannot do without: the program (WebAssembly) and modal boxes (<dialog>).
+  // The smallest module with a try block: WebAssembly's own exceptions, which the program's
+  // run-time errors are.
+  const withExceptions = new Uint8Array([0, 0x61, 0x73, 0x6d, 1, 0, 0, 0, 1, 4, 1, 0x60, 0, 0,
+    3, 2, 1, 0, 0x0d, 3, 1, 0, 0, 0x0a, 7, 1, 5, 0, 6, 0x40, 0x0b, 0x0b]);
+
+  // What the page cannot do without: the program (WebAssembly with its exceptions) and modal
+  // boxes (<dialog>).
   function supported() {
-    return typeof WebAssembly === 'object' && typeof HTMLDialogElement === 'function' &&
+    return typeof WebAssembly === 'object' && WebAssembly.validate(withExceptions) &&
+      typeof HTMLDialogElement === 'function' &&
       typeof HTMLDialogElement.prototype.showModal === 'function';
   }
 
