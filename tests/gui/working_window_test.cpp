@@ -104,15 +104,28 @@ TEST_F(WorkingWindowTest, CopyGivesTheWorkingAndCtrlCTheAnswerAsPlainText) {
     calculateOneAndAHalfPlusTwoThirds();
     QTest::keyClick(window_.windowHandle(), Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "2 1/6");
-    whileOpen([](QDialog& working) {
-        QTest::mouseClick(working.findChild<QPushButton*>(QStringLiteral("WorkingCopy")),
-                          Qt::LeftButton);
+    QString byCtrlC;
+    QString byCtrlCOnAButton;
+    whileOpen([&](QDialog& working) {
+        // Ctrl+C on the list and on a button copies what コピー copies.
+        QTest::keyClick(working.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        byCtrlC = QApplication::clipboard()->text();
+        QApplication::clipboard()->clear();
+        auto* copy = working.findChild<QPushButton*>(QStringLiteral("WorkingCopy"));
+        copy->setFocus();
+        QTest::keyClick(working.windowHandle(), Qt::Key_C, Qt::ControlModifier);
+        byCtrlCOnAButton = QApplication::clipboard()->text();
+        QApplication::clipboard()->clear();
+        QTest::mouseClick(copy, Qt::LeftButton);
         working.reject();
     });
-    EXPECT_EQ(QApplication::clipboard()->text().toStdString(),
-              "問題: 1 1/2 ＋ 2/3\n仮分数に直す: 3/2\n仮分数に直す: 2/3\n通分する: 9/6 と 4/6\n"
-              "分子を足す: 13/6\n帯分数に直す: 2 1/6\n答え: 2 1/6\n"
-              "小数で表す: 2.1(6)（6 がくり返す）\n");
+    const std::string steps =
+        "問題: 1 1/2 ＋ 2/3\n仮分数に直す: 3/2\n仮分数に直す: 2/3\n通分する: 9/6 と 4/6\n"
+        "分子を足す: 13/6\n帯分数に直す: 2 1/6\n答え: 2 1/6\n"
+        "小数で表す: 2.1(6)（6 がくり返す）\n";
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), steps);
+    EXPECT_EQ(byCtrlC.toStdString(), steps);
+    EXPECT_EQ(byCtrlCOnAButton.toStdString(), steps);
     // The window's own keys are unchanged: Ctrl+C left the fields as they were.
     EXPECT_EQ(window_.form().vars().TN, 4);
 }

@@ -129,5 +129,27 @@ TEST(WorkingLayout, TheLinesStackToTheLayoutsHeight) {
     EXPECT_EQ(layout.height(), sum);
 }
 
+// The window's size for a screen, the same on every binding: lines run 48 em at most and 4 em
+// short of the screen; the list shows every step where there is room, else whole steps only.
+TEST(WorkingFrame, TheTextWidthIsFortyEightEmOrTheScreenLessFour) {
+    EXPECT_EQ(workingTextWidth(1280, 16), 768);
+    EXPECT_EQ(workingTextWidth(800, 16), 736);
+    EXPECT_EQ(workingTextWidth(320, 16), 256);
+    EXPECT_EQ(workingTextWidth(1280, 32), 1152);
+    EXPECT_EQ(workingTextWidth(40, 16), 0);
+}
+
+TEST(WorkingFrame, TheListShowsEveryStepOrWholeStepsOnly) {
+    WorkingLayout layout;
+    for (const int height : {40, 60, 60, 40}) {
+        layout.lines.push_back(LaidOutLine{height, {}, {}});
+    }
+    EXPECT_EQ(workingListHeight(layout, 500), 200);
+    EXPECT_EQ(workingListHeight(layout, 200), 200);
+    EXPECT_EQ(workingListHeight(layout, 199), 160);
+    EXPECT_EQ(workingListHeight(layout, 120), 100);
+    EXPECT_EQ(workingListHeight(layout, 10), 40); // one step, however small the screen
+}
+
 } // namespace
 } // namespace quorvel::session

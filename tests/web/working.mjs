@@ -109,6 +109,12 @@ try {
         check('コピー copies the working, a step a line',
               copied.startsWith('問題: 1 1/2 ＋ 2/3\n仮分数に直す: 3/2\n') &&
               copied.endsWith('答え: 2 1/6\n小数で表す: 2.1(6)（6 がくり返す）\n'), copied);
+        await page.evaluate(() => navigator.clipboard.writeText(''));
+        await page.keyboard.down('Control');
+        await page.keyboard.press('KeyC');
+        await page.keyboard.up('Control');
+        check('Ctrl+C in the working window copies the working too', (await clipboard()) === copied,
+              await clipboard());
         await page.keyboard.press('Escape');
       }
       await page.close();

@@ -1,5 +1,6 @@
 // The working window on Windows at 96, 144 and 192 dpi: with a ten-digit answer every step fits
-// inside its list, and the window inside the screen's work area; nothing is cut short.
+// inside its list, and the window inside the screen's work area; nothing is cut short. The list
+// shows every step where the screen has room, else whole steps; Ctrl+C copies the working.
 #include "ui/session/working_layout.h"
 #include "ui/win32/calculator_window.h"
 #include "ui/win32/working_window.h"
@@ -42,6 +43,42 @@ TEST_P(WorkingWindowAtDpi, EveryStepFitsAndTheWindowIsOnTheScreen) {
     EXPECT_GE(frame.top, area.top);
     EXPECT_LE(frame.right, area.right);
     EXPECT_LE(frame.bottom, area.bottom);
+
+    // The list ends at a step's end: none is cut at the bottom.
+    int end = 0;
+    std::vector<int> stepEnds;
+    for (std::size_t step = 0; step < page.lines.size(); ++step) {
+        const LRESULT height = SendMessageW(GetDlgItem(working.handle(), WorkingWindow::kStepsId),
+                                            LB_GETITEMHEIGHT, step, 0);
+        end += static_cast<int>(height);
+        stepEnds.push_back(end);
+    }
+    EXPECT_NE(std::find(stepEnds.begin(), stepEnds.end(), list.bottom), stepEnds.end())
+        << "the list is " << list.bottom << " pixels high";
+}
+
+TEST(WorkingWindowKeys, CtrlCCopiesTheWholeWorking) {
+    CalculatorWindow window(GetModuleHandleW(nullptr));
+    window.show(SW_SHOWNORMAL);
+    for (const char* name :
+         {"Command5", "Command20", "Command5", "Command19", "Command6", "Command14", "Command20",
+          "Command6", "Command19", "Command7", "Command1"}) {
+        SendMessageW(window.control(name), BM_CLICK, 0, 0);
+    }
+    const session::WorkingPage page = session::workingPage(window.form().working());
+    WorkingWindow working(GetModuleHandleW(nullptr), window.handle(), 96, page);
+    // Ctrl+C types the character 3; then the window is closed.
+    PostMessageW(GetDlgItem(working.handle(), WorkingWindow::kStepsId), WM_CHAR, 3, 0);
+    PostMessageW(working.handle(), WM_CLOSE, 0, 0);
+    working.run();
+    ASSERT_NE(OpenClipboard(nullptr), FALSE);
+    HANDLE data = GetClipboardData(CF_UNICODETEXT);
+    ASSERT_NE(data, nullptr);
+    const std::wstring copied(static_cast<const wchar_t*>(GlobalLock(data)));
+    GlobalUnlock(data);
+    CloseClipboard();
+    EXPECT_EQ(copied.substr(0, 4), L"問題: ");
+    EXPECT_NE(copied.find(L"小数で表す: 2.1(6)"), std::wstring::npos);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dpi, WorkingWindowAtDpi, ::testing::Values(96, 144, 192));

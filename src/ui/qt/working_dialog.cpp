@@ -12,6 +12,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -19,7 +20,6 @@
 namespace quorvel::ui {
 namespace {
 
-constexpr double kWorkingPoints = 12;
 // How long a screen reader takes over a new window before it reads what has the focus.
 constexpr int kSettleMs = 400;
 
@@ -71,7 +71,7 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
     : QDialog(parent) {
     setObjectName(QStringLiteral("WorkingWindow"));
     setWindowTitle(toQString(page.title));
-    setFont(japaneseFont(kWorkingPoints, false));
+    setFont(japaneseFont(session::kWorkingPoints, false));
 
     const QFont face = font();
     const QRect screen =
@@ -83,9 +83,8 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
             return TextExtent{
                 metrics.horizontalAdvance(toQString(text)), 0, 0, 0, 0, metrics.ascent()};
         }};
-    // Wide enough for every step on a desktop; on a small screen the lines wrap instead.
-    const int maxWidth = std::min(screen.width() - 64, static_cast<int>(pixelSize * 48));
-    layout_ = session::layOutWorking(page.lines, workingFont, maxWidth);
+    layout_ = session::layOutWorking(page.lines, workingFont,
+                                     session::workingTextWidth(screen.width(), pixelSize));
 
     steps_ = new QListWidget(this);
     steps_->setObjectName(QStringLiteral("WorkingSteps"));
@@ -104,12 +103,6 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
         item->setData(DrawnRole, drawn);
         item->setToolTip(QString());
     }
-    const int frame = 2 * steps_->frameWidth();
-    const int wanted = layout_.height() + frame;
-    steps_->setMinimumWidth(layout_.width + frame +
-                            steps_->verticalScrollBar()->sizeHint().width());
-    steps_->setMinimumHeight(std::min(wanted, screen.height() - 160));
-
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy =
         buttons->addButton(toQString(page.copyButton), QDialogButtonBox::ActionRole);
@@ -119,8 +112,13 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
         buttons->addButton(toQString(page.closeButton), QDialogButtonBox::RejectRole);
     close->setObjectName(QStringLiteral("WorkingClose"));
     close->setAutoDefault(false);
-    connect(copy, &QPushButton::clicked, this,
-            [text = toQString(page.plainText)] { QApplication::clipboard()->setText(text); });
+    connect(copy, &QPushButton::clicked, this, &WorkingDialog::copyWorking);
+    // Ctrl+C copies what コピー copies, wherever the focus is in the window; the list would
+    // otherwise copy the sentence of the current step alone.
+    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+    copyKey->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(copyKey, &QShortcut::activated, this, &WorkingDialog::copyWorking);
+    plainText_ = toQString(page.plainText);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* column = new QVBoxLayout(this);
@@ -128,8 +126,22 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
     column->addWidget(buttons);
     column->setSizeConstraint(QLayout::SetFixedSize);
 
+    // The list takes every step where the screen has room for it below the title bar and above
+    // the buttons, else as many whole steps as fit.
+    const int frame = 2 * steps_->frameWidth();
+    const QMargins margins = column->contentsMargins();
+    const int chrome = style()->pixelMetric(QStyle::PM_TitleBarHeight) + margins.top() +
+                       margins.bottom() + column->spacing() + buttons->sizeHint().height() + frame;
+    steps_->setMinimumWidth(layout_.width + frame +
+                            steps_->verticalScrollBar()->sizeHint().width());
+    steps_->setMinimumHeight(session::workingListHeight(layout_, screen.height() - chrome) + frame);
+
     steps_->setFocus(Qt::OtherFocusReason);
     steps_->installEventFilter(this);
+}
+
+void WorkingDialog::copyWorking() {
+    QApplication::clipboard()->setText(plainText_);
 }
 
 bool WorkingDialog::eventFilter(QObject* watched, QEvent* event) {

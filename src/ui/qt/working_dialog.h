@@ -26,7 +26,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void copyWorking();
+
     QListWidget* steps_ = nullptr;
+    QString plainText_;
     session::WorkingLayout layout_;
     bool stepAnnounced_ = false;
 };

@@ -225,6 +225,23 @@ int WorkingLayout::height() const {
                            [](int sum, const LaidOutLine& line) { return sum + line.height; });
 }
 
+int workingTextWidth(int screenWidth, double pixelSize) {
+    return std::max(0, std::min(screenWidth - static_cast<int>(std::lround(4 * pixelSize)),
+                                static_cast<int>(std::lround(48 * pixelSize))));
+}
+
+int workingListHeight(const WorkingLayout& layout, int available) {
+    int height = 0;
+    for (const LaidOutLine& line : layout.lines) {
+        if (height + line.height > available) {
+            // At least one step, however small the screen.
+            return std::max(height, layout.lines.front().height);
+        }
+        height += line.height;
+    }
+    return height;
+}
+
 WorkingLayout layOutWorking(const std::vector<WorkingLine>& lines, const WorkingFont& font,
                             int maxWidth) {
     Layouter layouter(font, maxWidth);

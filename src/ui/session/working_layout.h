@@ -49,6 +49,18 @@ struct WorkingLayout {
 [[nodiscard]] WorkingLayout layOutWorking(const std::vector<WorkingLine>& lines,
                                           const WorkingFont& font, int maxWidth);
 
+// The working's size, in points: readable on a phone without zooming.
+inline constexpr double kWorkingPoints = 12;
+
+// How wide the working's lines may run on a screen so wide, in its pixels: wide enough for every
+// step on a desktop (48 em), and 4 em short of the screen on a small one, where lines wrap.
+[[nodiscard]] int workingTextWidth(int screenWidth, double pixelSize);
+
+// How tall the list of steps is where the screen leaves it at most `available` pixels: all of
+// it where there is room, else as many whole steps as fit, so that none is cut at the bottom and
+// the list scrolls to the rest.
+[[nodiscard]] int workingListHeight(const WorkingLayout& layout, int available);
+
 // What the working window shows and says, for every binding.
 struct WorkingPage {
     std::string title;      // 「途中式」

@@ -15,8 +15,8 @@ namespace {
 
 // CSS pixels are pixels at 96 dpi; the browser scales them for the screen.
 constexpr int kCssDpi = 96;
-// The working's text: 12 points, readable on a phone without zooming.
-constexpr double kWorkingPixels = 16;
+// The working's text in CSS pixels, which are pixels at 96 dpi.
+constexpr double kWorkingPixels = session::kWorkingPoints * kCssDpi / 72;
 
 void rectJson(JsonWriter& json, const session::PixelRect& r) {
     json.value(r.x).value(r.y).value(r.width).value(r.height);
@@ -105,9 +105,11 @@ session::ModalEnd WebWindow::showWorking(const session::WorkingPage& page) {
                                                    m.data());
                                         return TextExtent{m[0], m[1], m[2], m[3], m[4], m[5]};
                                     }};
-    // Wide enough for every step on a desktop; on a phone the lines wrap to the screen.
-    const int maxWidth = std::min(qv_viewport_width() - 40, static_cast<int>(kWorkingPixels * 48));
-    qv_show_working(workingJson(page, session::layOutWorking(page.lines, font, maxWidth)).c_str());
+    qv_show_working(
+        workingJson(page, session::layOutWorking(
+                              page.lines, font,
+                              session::workingTextWidth(qv_viewport_width(), kWorkingPixels)))
+            .c_str());
     return session::ModalEnd::StillOpen;
 }
 

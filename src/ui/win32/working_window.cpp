@@ -17,8 +17,9 @@
 namespace quorvel::ui::win32 {
 namespace {
 
-constexpr double kWorkingPoints = 12;
 constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
+// The character Ctrl+C types.
+constexpr WPARAM kCtrlC = 3;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
 
 int scaled(int pixelsAt96, int dpi) {
@@ -49,7 +50,7 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
                              const session::WorkingPage& page)
     : owner_(owner)
     , dpi_(dpi)
-    , pixels_(std::round(pixelsOfPoints(kWorkingPoints, dpi)))
+    , pixels_(std::round(pixelsOfPoints(session::kWorkingPoints, dpi)))
     , page_(page) {
     registerClass(instance, &windowProc);
     const RECT area = workArea();
@@ -58,10 +59,9 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
         const session::WorkingFont font{pixels_, [screen](std::string_view text, double pixels) {
                                             return measureText(screen, false, text, pixels);
                                         }};
-        // Wide enough for every step on a desktop; on a small screen the lines wrap instead.
-        const int maxWidth = std::min(static_cast<int>(area.right - area.left) - scaled(64, dpi),
-                                      static_cast<int>(pixels_ * 48));
-        layout_ = session::layOutWorking(page.lines, font, maxWidth);
+        layout_ = session::layOutWorking(
+            page.lines, font,
+            session::workingTextWidth(static_cast<int>(area.right - area.left), pixels_));
         ReleaseDC(nullptr, screen);
     }
     font_.reset(createJapaneseFont(pixels_, false));
@@ -69,10 +69,16 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
     const int margin = scaled(8, dpi);
     const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
     const int listWidth = layout_.width + GetSystemMetrics(SM_CXVSCROLL) + edge;
-    const int listHeight =
-        std::min(layout_.height() + edge, static_cast<int>(area.bottom - area.top) * 7 / 10);
     const int buttonWidth = scaled(88, dpi);
     const int buttonHeight = scaled(28, dpi);
+    // The list takes every step where the work area has room for it with the title bar and the
+    // buttons, else as many whole steps as fit.
+    RECT nonClient{0, 0, 0, 0};
+    AdjustWindowRectEx(&nonClient, kStyle, FALSE, kExStyle);
+    const int chrome = (nonClient.bottom - nonClient.top) + buttonHeight + 3 * margin + edge;
+    const int listHeight =
+        session::workingListHeight(layout_, static_cast<int>(area.bottom - area.top) - chrome) +
+        edge;
     const int clientWidth = std::max(listWidth, 2 * buttonWidth + margin) + 2 * margin;
     const int clientHeight = listHeight + buttonHeight + 3 * margin;
     RECT frame{0, 0, clientWidth, clientHeight};
@@ -175,6 +181,12 @@ void WorkingWindow::run() {
         if (GetMessageW(&message, nullptr, 0, 0) <= 0) {
             quit = true;
             break;
+        }
+        // Ctrl+C, wherever the focus is in the window, copies what コピー copies.
+        if (message.message == WM_CHAR && message.wParam == kCtrlC &&
+            (message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd) != FALSE)) {
+            copyToClipboard(hwnd_, page_.plainText);
+            continue;
         }
         // The dialog manager gives Tab, Escape (IDCANCEL) and the arrow keys their meaning.
         if (IsDialogMessageW(hwnd_, &message) == FALSE) {

@@ -128,6 +128,10 @@
     if (e.key === 'Escape') {
       e.preventDefault();
       close?.();
+    } else if (e.code === 'KeyC' && (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey) {
+      // Ctrl+C copies what コピー copies, wherever the focus is in the window.
+      e.preventDefault();
+      copy();
     }
   });
   dialog.addEventListener('cancel', (e) => {
