@@ -81,6 +81,17 @@ try {
                  (n) => document.querySelector(`[data-name=${n}]`).dataset.caption)),
                ['2', '1', '6']);
     if (shots) await page.screenshot({path: path.join(shots, `web-phone-${width}.png`)});
+    // A box's OK is a finger's target too.
+    await page.tap('[data-name="Command2"]');
+    await page.tap('[data-name="Command1"]');
+    await page.waitForFunction(() => document.getElementById('box').open);
+    const ok = await page.$eval('#box-ok', (e) => {
+      const r = e.getBoundingClientRect();
+      return {width: Math.round(r.width), height: Math.round(r.height)};
+    });
+    check(`${width}×${height}: a box's OK is at least 44 × 44 px`, ok.width >= 44 && ok.height >= 44,
+          JSON.stringify(ok));
+    await page.tap('#box-ok');
     // A shortened field's whole value, by a tap and by typing.
     await page.tap('[data-name="Command2"]');
     for (let i = 0; i < 10; i++) await page.tap('[data-name="Command13"]');
