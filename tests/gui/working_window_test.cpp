@@ -1,8 +1,8 @@
 // The working window over the real window, offscreen: reached from the menu by the keyboard, read
 // step by step with the arrow keys, copied, closed with Escape back to the button the user was on;
 // and nothing in it is cut short. With QUORVEL_SCREENSHOT_DIR set it saves pictures of itself.
+#include "ui/qt/described_dialog.h"
 #include "ui/qt/main_window.h"
-#include "ui/qt/working_dialog.h"
 
 #include <QAccessible>
 #include <QClipboard>
@@ -49,7 +49,7 @@ protected:
     // Opens the working from the menu by the keyboard (Alt, Right, Right, Enter) and runs inside
     // once the window is active; inside must close it.
     void whileOpen(const std::function<void(QDialog&)>& inside) {
-        QObject::connect(&window_, &MainWindow::workingAboutToShow, &window_,
+        QObject::connect(&window_, &MainWindow::dialogAboutToShow, &window_,
                          [&inside](QDialog* working) {
                              QTimer::singleShot(0, working, [working, &inside] {
                                  ASSERT_TRUE(QTest::qWaitFor([working] {
@@ -143,7 +143,7 @@ TEST_F(WorkingWindowTest, ATenDigitAnswerIsDrawnWhole) {
         const QFontMetrics metrics(steps->font());
         for (int row = 0; row < steps->count(); ++row) {
             const QStringList texts =
-                steps->item(row)->data(WorkingDialog::DrawnRole).toStringList();
+                steps->item(row)->data(DescribedDialog::DrawnRole).toStringList();
             drawn << texts;
             for (const QString& text : texts) {
                 overhang = std::max(overhang,

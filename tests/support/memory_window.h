@@ -42,8 +42,8 @@ public:
         boxes.push_back({std::string(text), std::string(title), focus});
         return opened();
     }
-    [[nodiscard]] session::ModalEnd showWorking(const session::WorkingPage& page) override {
-        workings.push_back(page);
+    [[nodiscard]] session::ModalEnd showDialog(const session::DialogDescription& dialog) override {
+        workings.push_back(dialog);
         return opened();
     }
     void copyText(std::string_view text) override { clipboard = std::string(text); }
@@ -71,7 +71,7 @@ public:
     bool unloaded = false;
     std::string focus; // "" when the focus is on none of the window's controls
     std::vector<Box> boxes;
-    std::vector<session::WorkingPage> workings;
+    std::vector<session::DialogDescription> workings;
     std::string clipboard;
     std::vector<std::string> announced;
     std::array<session::LabelLook, 13> looks{};

@@ -29,7 +29,7 @@ void oneAndAHalfPlusTwoThirds(Session& session) {
                     "Command20", "Command6", "Command19", "Command7", "Command1"});
 }
 
-std::string lastLineBut(const WorkingPage& page, std::size_t fromEnd) {
+std::string lastLineBut(const DialogDescription& page, std::size_t fromEnd) {
     return page.lines.at(page.lines.size() - 1 - fromEnd).sentence;
 }
 
@@ -49,7 +49,7 @@ TEST(SessionWorking, ShowsTheCalculationOnDisplayInTheModeChosenNow) {
     session.activate("Option6");
     session.activate("ViewWorking");
     EXPECT_EQ(lastLineBut(window.workings.back(), 1), "答え 6分の13");
-    EXPECT_EQ(window.workings.back().plainText.find("帯分数に直す"), std::string::npos);
+    EXPECT_EQ(window.workings.back().clipboardText.find("帯分数に直す"), std::string::npos);
 
     session.activate("Command2"); // 全て消す: no answer on display, no working
     session.activate("ViewWorking");

@@ -89,7 +89,7 @@ try {
         tabbed.push(await page.evaluate(() => document.activeElement.id));
       }
       check(`${where}: Tab goes round コピー, 閉じる and the selected step`,
-            tabbed.join() === ['working-copy', 'working-close', selected].join(), tabbed.join());
+            tabbed.join() === ['WorkingCopy', 'WorkingClose', selected].join(), tabbed.join());
       await page.keyboard.press('Escape');
       check(`${where}: Escape closes it`,
             !(await page.evaluate(() => document.getElementById('working').open)));
@@ -104,7 +104,7 @@ try {
         check('Ctrl+C copies the answer', (await clipboard()) === '2 1/6', await clipboard());
         await click('ViewWorking');
         await page.waitForFunction(() => document.getElementById('working').open);
-        await page.click('#working-copy');
+        await page.click('#WorkingCopy');
         const copied = await clipboard();
         check('コピー copies the working, a step a line',
               copied.startsWith('問題: 1 1/2 ＋ 2/3\n仮分数に直す: 3/2\n') &&

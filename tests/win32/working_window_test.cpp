@@ -3,7 +3,7 @@
 // shows every step where the screen has room, else whole steps; Ctrl+C copies the working.
 #include "ui/session/working_layout.h"
 #include "ui/win32/calculator_window.h"
-#include "ui/win32/working_window.h"
+#include "ui/win32/described_window.h"
 
 #include <gtest/gtest.h>
 
@@ -26,11 +26,11 @@ TEST_P(WorkingWindowAtDpi, EveryStepFitsAndTheWindowIsOnTheScreen) {
           "Command20", "Command5", "Command19", "Command5", "Command1"}) {
         SendMessageW(window.control(name), BM_CLICK, 0, 0);
     }
-    const session::WorkingPage page = session::workingPage(window.form().working());
-    const WorkingWindow working(GetModuleHandleW(nullptr), window.handle(), GetParam(), page);
+    const session::DialogDescription page = session::workingDialog(window.form().working());
+    const DescribedWindow working(GetModuleHandleW(nullptr), window.handle(), GetParam(), page);
 
     RECT list{};
-    GetClientRect(GetDlgItem(working.handle(), WorkingWindow::kStepsId), &list);
+    GetClientRect(GetDlgItem(working.handle(), DescribedWindow::kStepsId), &list);
     EXPECT_GE(list.right, working.contentWidth());
     const std::vector<std::string> answer = working.drawn(static_cast<int>(page.lines.size()) - 2);
     EXPECT_NE(std::find(answer.begin(), answer.end(), "2147483646"), answer.end());
@@ -48,7 +48,7 @@ TEST_P(WorkingWindowAtDpi, EveryStepFitsAndTheWindowIsOnTheScreen) {
     int end = 0;
     std::vector<int> stepEnds;
     for (std::size_t step = 0; step < page.lines.size(); ++step) {
-        const LRESULT height = SendMessageW(GetDlgItem(working.handle(), WorkingWindow::kStepsId),
+        const LRESULT height = SendMessageW(GetDlgItem(working.handle(), DescribedWindow::kStepsId),
                                             LB_GETITEMHEIGHT, step, 0);
         end += static_cast<int>(height);
         stepEnds.push_back(end);
@@ -65,10 +65,10 @@ TEST(WorkingWindowKeys, CtrlCCopiesTheWholeWorking) {
           "Command6", "Command19", "Command7", "Command1"}) {
         SendMessageW(window.control(name), BM_CLICK, 0, 0);
     }
-    const session::WorkingPage page = session::workingPage(window.form().working());
-    WorkingWindow working(GetModuleHandleW(nullptr), window.handle(), 96, page);
+    const session::DialogDescription page = session::workingDialog(window.form().working());
+    DescribedWindow working(GetModuleHandleW(nullptr), window.handle(), 96, page);
     // Ctrl+C types the character 3; then the window is closed.
-    PostMessageW(GetDlgItem(working.handle(), WorkingWindow::kStepsId), WM_CHAR, 3, 0);
+    PostMessageW(GetDlgItem(working.handle(), DescribedWindow::kStepsId), WM_CHAR, 3, 0);
     PostMessageW(working.handle(), WM_CLOSE, 0, 0);
     working.run();
     ASSERT_NE(OpenClipboard(nullptr), FALSE);

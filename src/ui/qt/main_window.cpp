@@ -2,10 +2,10 @@
 
 #include "ui/controls/control_tables.h"
 #include "ui/controls/geometry.h"
+#include "ui/qt/described_dialog.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
-#include "ui/qt/working_dialog.h"
 
 #include "quorvel.xpm"
 
@@ -201,9 +201,9 @@ session::ModalEnd MainWindow::messageBox(std::string_view text, std::string_view
     return session::ModalEnd::Closed;
 }
 
-session::ModalEnd MainWindow::showWorking(const session::WorkingPage& page) {
-    WorkingDialog working(page, this);
-    emit workingAboutToShow(&working);
+session::ModalEnd MainWindow::showDialog(const session::DialogDescription& dialog) {
+    DescribedDialog working(dialog, this);
+    emit dialogAboutToShow(&working);
     working.exec();
     activateWindow();
     return session::ModalEnd::Closed;

@@ -36,7 +36,7 @@ public:
     [[nodiscard]] bool optionSelected(OptionId option) const override;
     [[nodiscard]] session::ModalEnd messageBox(std::string_view text, std::string_view title,
                                                MessageIcon icon) override;
-    [[nodiscard]] session::ModalEnd showWorking(const session::WorkingPage& page) override;
+    [[nodiscard]] session::ModalEnd showDialog(const session::DialogDescription& dialog) override;
     void copyText(std::string_view text) override;
     void unload() override;
     void announce(std::string_view text) override;
@@ -47,8 +47,8 @@ signals:
     // Emitted with the box already built and just before it runs modally; text is the program's
     // own text, before its carriage returns became line breaks for display.
     void messageBoxAboutToShow(QMessageBox* box, const QString& text);
-    // Emitted with the working window built and just before it runs modally.
-    void workingAboutToShow(QDialog* working);
+    // Emitted with a secondary window (the working) built and just before it runs modally.
+    void dialogAboutToShow(QDialog* dialog);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

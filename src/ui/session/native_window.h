@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/toolkit.h"
+#include "ui/session/dialog.h"
 #include "ui/session/label_look.h"
 #include "ui/session/working_layout.h"
 
@@ -37,9 +38,9 @@ public:
     // "\r" alone.
     [[nodiscard]] virtual ModalEnd messageBox(std::string_view text, std::string_view title,
                                               MessageIcon icon) = 0;
-    // Modal like a box: the working window. The binding lays the lines out with layOutWorking for
-    // its font and screen.
-    [[nodiscard]] virtual ModalEnd showWorking(const WorkingPage& page) = 0;
+    // Modal like a box: a secondary window, drawn as described with the binding's own controls.
+    // The binding lays the lines out with layOutWorking for its font and screen.
+    [[nodiscard]] virtual ModalEnd showDialog(const DialogDescription& dialog) = 0;
     // Puts plain text on the clipboard.
     virtual void copyText(std::string_view text) = 0;
     // Closes the window; the program ends once the running handler returns.

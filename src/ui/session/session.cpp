@@ -177,11 +177,11 @@ void Session::activate(Event event) {
 void Session::showWorking() {
     Working working = form_.working();
     working.improperMode = window_.optionSelected(OptionId::Option6);
-    modal([this, page = workingPage(working)] {
+    modal([this, dialog = workingDialog(working)] {
         if (observer_ != nullptr) {
             observer_->workingOpening();
         }
-        return window_.showWorking(page);
+        return window_.showDialog(dialog);
     });
 }
 

@@ -269,15 +269,4 @@ WorkingLayout layOutWorking(const std::vector<WorkingLine>& lines, const Working
     return layout;
 }
 
-WorkingPage workingPage(const Working& working) {
-    WorkingPage page;
-    page.title = "途中式";
-    page.listName = "途中式の各段階";
-    page.copyButton = "コピー";
-    page.closeButton = "閉じる";
-    page.lines = workingLines(working);
-    page.plainText = workingPlainText(page.lines);
-    return page;
-}
-
 } // namespace quorvel::session

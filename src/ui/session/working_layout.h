@@ -61,16 +61,4 @@ inline constexpr double kWorkingPoints = 12;
 // the list scrolls to the rest.
 [[nodiscard]] int workingListHeight(const WorkingLayout& layout, int available);
 
-// What the working window shows and says, for every binding.
-struct WorkingPage {
-    std::string title;      // 「途中式」
-    std::string listName;   // the accessible name of the list of steps
-    std::string copyButton; // 「コピー」
-    std::string closeButton;
-    std::vector<WorkingLine> lines;
-    std::string plainText; // what コピー puts on the clipboard
-};
-
-[[nodiscard]] WorkingPage workingPage(const Working& working);
-
 } // namespace quorvel::session

@@ -21,8 +21,8 @@ mergeInto(LibraryManager.library, {
   qv_message_box: function (text, title, error) {
     quorvelPage.messageBox(UTF8ToString(text), UTF8ToString(title), error !== 0);
   },
-  qv_show_working: function (json) {
-    quorvelPage.showWorking(UTF8ToString(json));
+  qv_show_dialog: function (json) {
+    quorvelPage.showDialog(UTF8ToString(json));
   },
   qv_option_selected: function (name) {
     return quorvelPage.optionSelected(UTF8ToString(name)) ? 1 : 0;

@@ -10,10 +10,10 @@ void qv_show_label(const char* name, const char* caption, const char* shown, dou
                    double x, double baseline, int asDesigned, const char* cssColour,
                    const char* tooltip, const char* accessibleName, const char* description);
 void qv_set_line_visible(const char* name, int visible);
-// Opens a box or the working window (as JSON) and returns at once; the page calls qv_modal_closed
-// when the user has closed it.
+// Opens a box or a secondary window (its description as JSON) and returns at once; the page
+// calls qv_modal_closed when the user has closed it.
 void qv_message_box(const char* text, const char* title, int error);
-void qv_show_working(const char* json);
+void qv_show_dialog(const char* json);
 int qv_option_selected(const char* name);
 void qv_focus(const char* name);
 void qv_end_page();

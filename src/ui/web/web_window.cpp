@@ -22,12 +22,30 @@ void rectJson(JsonWriter& json, const session::PixelRect& r) {
     json.value(r.x).value(r.y).value(r.width).value(r.height);
 }
 
-// The page, laid out, for working.js.
-std::string workingJson(const session::WorkingPage& page, const session::WorkingLayout& layout) {
+std::string_view commandName(session::DialogCommand command) {
+    switch (command) {
+    case session::DialogCommand::Copy:
+        return "copy";
+    case session::DialogCommand::Close:
+        break;
+    }
+    return "close";
+}
+
+// The window's description, its lines laid out, for dialog.js.
+std::string dialogJson(const session::DialogDescription& page,
+                       const session::WorkingLayout& layout) {
     JsonWriter json;
-    json.beginObject().key("title").value(page.title).key("listName").value(page.listName);
-    json.key("copy").value(page.copyButton).key("close").value(page.closeButton);
-    json.key("plain").value(page.plainText);
+    json.beginObject().key("name").value(page.name).key("title").value(page.title);
+    json.key("listName").value(page.listName);
+    json.key("listAccessibleName").value(page.listAccessibleName);
+    json.key("buttons").beginArray();
+    for (const session::DialogButton& button : page.buttons) {
+        json.beginObject().key("name").value(button.name).key("caption").value(button.caption);
+        json.key("command").value(commandName(button.command)).end();
+    }
+    json.end().key("escape").value(commandName(page.escape));
+    json.key("clipboard").value(page.clipboardText);
     json.key("pixelSize").value(static_cast<int>(kWorkingPixels)).key("width").value(layout.width);
     json.key("lines").beginArray();
     for (std::size_t i = 0; i < page.lines.size(); ++i) {
@@ -98,17 +116,17 @@ session::ModalEnd WebWindow::messageBox(std::string_view text, std::string_view 
     return session::ModalEnd::StillOpen;
 }
 
-session::ModalEnd WebWindow::showWorking(const session::WorkingPage& page) {
+session::ModalEnd WebWindow::showDialog(const session::DialogDescription& dialog) {
     const session::WorkingFont font{kWorkingPixels, [](std::string_view text, double pixelSize) {
                                         std::array<double, 6> m{};
                                         qv_measure("", std::string(text).c_str(), pixelSize,
                                                    m.data());
                                         return TextExtent{m[0], m[1], m[2], m[3], m[4], m[5]};
                                     }};
-    qv_show_working(
-        workingJson(page, session::layOutWorking(
-                              page.lines, font,
-                              session::workingTextWidth(qv_viewport_width(), kWorkingPixels)))
+    qv_show_dialog(
+        dialogJson(dialog, session::layOutWorking(
+                               dialog.lines, font,
+                               session::workingTextWidth(qv_viewport_width(), kWorkingPixels)))
             .c_str());
     return session::ModalEnd::StillOpen;
 }

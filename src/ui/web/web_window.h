@@ -32,7 +32,7 @@ public:
     [[nodiscard]] bool optionSelected(OptionId option) const override;
     [[nodiscard]] session::ModalEnd messageBox(std::string_view text, std::string_view title,
                                                MessageIcon icon) override;
-    [[nodiscard]] session::ModalEnd showWorking(const session::WorkingPage& page) override;
+    [[nodiscard]] session::ModalEnd showDialog(const session::DialogDescription& dialog) override;
     void copyText(std::string_view text) override;
     void unload() override;
     void announce(std::string_view text) override;

@@ -4,11 +4,11 @@
 #include "ui/controls/geometry.h"
 #include "ui/session/event_table.h"
 #include "ui/win32/clipboard.h"
+#include "ui/win32/described_window.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/message_guard.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
-#include "ui/win32/working_window.h"
 
 #include <commctrl.h>
 
@@ -279,8 +279,8 @@ session::ModalEnd CalculatorWindow::messageBox(std::string_view text, std::strin
     return session::ModalEnd::Closed;
 }
 
-session::ModalEnd CalculatorWindow::showWorking(const session::WorkingPage& page) {
-    WorkingWindow working(instance_, hwnd_, dpi_, page);
+session::ModalEnd CalculatorWindow::showDialog(const session::DialogDescription& dialog) {
+    DescribedWindow working(instance_, hwnd_, dpi_, dialog);
     working.run();
     return session::ModalEnd::Closed;
 }

@@ -3,8 +3,8 @@
 #include "key_press.h"
 
 #include "app/form1.h"
+#include "ui/qt/described_dialog.h"
 #include "ui/qt/main_window.h"
-#include "ui/qt/working_dialog.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -75,7 +75,7 @@ QtDriver::QtDriver(ui::MainWindow& window, Transcript& transcript)
     , window_(window)
     , transcript_(transcript) {
     connect(&window_, &ui::MainWindow::messageBoxAboutToShow, this, &QtDriver::answerMessageBox);
-    connect(&window_, &ui::MainWindow::workingAboutToShow, this, &QtDriver::readWorking);
+    connect(&window_, &ui::MainWindow::dialogAboutToShow, this, &QtDriver::readWorking);
     window_.session().observe(this);
     // A screen reader hears the notification object each time it is shown: listen there.
     announcement_ = window_.findChild<QWidget*>(QStringLiteral("announcement"));
@@ -147,8 +147,8 @@ void QtDriver::readWorking(QDialog* working) {
         for (int row = 0; row < steps->count(); ++row) {
             const QListWidgetItem* item = steps->item(row);
             PerceivedStep step;
-            step.kind = item->data(ui::WorkingDialog::KindRole).toString().toStdString();
-            for (const QString& text : item->data(ui::WorkingDialog::DrawnRole).toStringList()) {
+            step.kind = item->data(ui::DescribedDialog::KindRole).toString().toStdString();
+            for (const QString& text : item->data(ui::DescribedDialog::DrawnRole).toStringList()) {
                 step.drawn.push_back(text.toStdString());
             }
             step.said = list->child(row)->text(QAccessible::Name).toStdString();

@@ -3,8 +3,8 @@
 #include "app/form1.h"
 #include "ui/session/event_table.h"
 #include "ui/win32/calculator_window.h"
+#include "ui/win32/described_window.h"
 #include "ui/win32/text.h"
-#include "ui/win32/working_window.h"
 
 #include <array>
 #include <string>
@@ -47,7 +47,7 @@ Transcript* workingTranscript = nullptr;
 UINT_PTR workingTimer = 0;
 
 BOOL CALLBACK findWorkingWindow(HWND hwnd, LPARAM found) {
-    if (ui::win32::WorkingWindow::of(hwnd) != nullptr && IsWindowVisible(hwnd) != FALSE) {
+    if (ui::win32::DescribedWindow::of(hwnd) != nullptr && IsWindowVisible(hwnd) != FALSE) {
         *reinterpret_cast<HWND*>(found) = hwnd;
         return FALSE;
     }
@@ -68,8 +68,8 @@ void CALLBACK readWorkingWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/
     }
     KillTimer(nullptr, workingTimer);
     workingTimer = 0;
-    const ui::win32::WorkingWindow& working = *ui::win32::WorkingWindow::of(window);
-    HWND steps = GetDlgItem(window, ui::win32::WorkingWindow::kStepsId);
+    const ui::win32::DescribedWindow& working = *ui::win32::DescribedWindow::of(window);
+    HWND steps = GetDlgItem(window, ui::win32::DescribedWindow::kStepsId);
     PerceivedWorking perceived;
     perceived.title = windowText(window);
     const auto count = static_cast<int>(SendMessageW(steps, LB_GETCOUNT, 0, 0));
@@ -78,8 +78,10 @@ void CALLBACK readWorkingWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/
         perceived.steps.push_back(
             {working.kind(step), working.drawn(step), accessibleName(steps, step + 1)});
     }
-    perceived.buttons = {windowText(GetDlgItem(window, ui::win32::WorkingWindow::kCopyId)),
-                         windowText(GetDlgItem(window, IDCANCEL))};
+    for (int id = ui::win32::DescribedWindow::kFirstButtonId; HWND button = GetDlgItem(window, id);
+         ++id) {
+        perceived.buttons.push_back(windowText(button));
+    }
     if (GetFocus() == steps) {
         const auto current = static_cast<LONG>(SendMessageW(steps, LB_GETCURSEL, 0, 0));
         perceived.focus = accessibleName(steps, current + 1);

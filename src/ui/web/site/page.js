@@ -20,7 +20,7 @@
 
   const desk = () => document.getElementById('desk');
   // A box or the working window is open: the window takes no input.
-  const modalOpen = () => quorvelBox.isOpen() || quorvelWorking.isOpen();
+  const modalOpen = () => quorvelBox.isOpen() || quorvelDialog.isOpen();
 
   // Handlers run one at a time and never while a box is open: the box is modal. The program
   // catches its own faults; one that still escapes it ends the window with a message.
@@ -508,7 +508,7 @@
     build, remove, showLabel, setLineVisible, optionSelected, focus, end, announce, measure,
     readFocus,
     messageBox: (text, title, error) => quorvelBox.show(text, title, error).then(modalClosed),
-    showWorking: (json) => quorvelWorking.show(json).then(modalClosed),
+    showDialog: (json) => quorvelDialog.show(json).then(modalClosed),
     copyText,
     modalOpen,
     // For key preview (keys.js) and the scenario runner (scenario.js).

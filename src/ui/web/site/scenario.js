@@ -76,7 +76,7 @@
       }
       case 'visible': return getComputedStyle(element).visibility === 'hidden' ? '0' : '1';
       case 'announced': return window.quorvelHeard.splice(0).join('\n');
-      case 'working': return quorvelWorking.takeSeen();
+      case 'working': return quorvelDialog.takeSeen();
       default: return '';
     }
   }
@@ -96,7 +96,7 @@
     await page.ready;
     await page.idle();
     quorvelBox.answerAtOnce(true);
-    quorvelWorking.answerAtOnce(true);
+    quorvelDialog.answerAtOnce(true);
     try {
       Module._qv_scenario_begin();
       window.quorvelHeard.length = 0;
@@ -108,7 +108,7 @@
       return Module.ccall('qv_scenario_finish', 'string', [], []);
     } finally {
       quorvelBox.answerAtOnce(false);
-      quorvelWorking.answerAtOnce(false);
+      quorvelDialog.answerAtOnce(false);
     }
   }
 

@@ -1,4 +1,4 @@
-#include "ui/win32/working_window.h"
+#include "ui/win32/described_window.h"
 
 #include "ui/win32/clipboard.h"
 #include "ui/win32/fonts.h"
@@ -33,7 +33,7 @@ void registerClass(HINSTANCE instance, WNDPROC procedure) {
     windowClass.hInstance = instance;
     windowClass.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512)); // IDC_ARROW
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = WorkingWindow::kWindowClass;
+    windowClass.lpszClassName = DescribedWindow::kWindowClass;
     // A second registration fails harmlessly: the class is the same.
     RegisterClassExW(&windowClass);
 }
@@ -46,12 +46,12 @@ RECT workArea() {
 
 } // namespace
 
-WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
-                             const session::WorkingPage& page)
+DescribedWindow::DescribedWindow(HINSTANCE instance, HWND owner, int dpi,
+                                 const session::DialogDescription& dialog)
     : owner_(owner)
     , dpi_(dpi)
     , pixels_(std::round(pixelsOfPoints(session::kWorkingPoints, dpi)))
-    , page_(page) {
+    , dialog_(dialog) {
     registerClass(instance, &windowProc);
     const RECT area = workArea();
     {
@@ -60,7 +60,7 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
                                             return measureText(screen, false, text, pixels);
                                         }};
         layout_ = session::layOutWorking(
-            page.lines, font,
+            dialog.lines, font,
             session::workingTextWidth(static_cast<int>(area.right - area.left), pixels_));
         ReleaseDC(nullptr, screen);
     }
@@ -79,7 +79,9 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
     const int listHeight =
         session::workingListHeight(layout_, static_cast<int>(area.bottom - area.top) - chrome) +
         edge;
-    const int clientWidth = std::max(listWidth, 2 * buttonWidth + margin) + 2 * margin;
+    const auto buttonCount = static_cast<int>(dialog.buttons.size());
+    const int buttonsWidth = buttonCount * buttonWidth + std::max(0, buttonCount - 1) * margin;
+    const int clientWidth = std::max(listWidth, buttonsWidth) + 2 * margin;
     const int clientHeight = listHeight + buttonHeight + 3 * margin;
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
@@ -97,50 +99,51 @@ WorkingWindow::WorkingWindow(HINSTANCE instance, HWND owner, int dpi,
                    static_cast<int>(area.top),
                    std::max(static_cast<int>(area.top), static_cast<int>(area.bottom) - height));
     // The window is attached to this object in WM_NCCREATE, before any other message.
-    CreateWindowExW(kExStyle, kWindowClass, widen(page.title).c_str(), kStyle, x, y, width, height,
-                    owner, nullptr, instance, this);
+    CreateWindowExW(kExStyle, kWindowClass, widen(dialog.title).c_str(), kStyle, x, y, width,
+                    height, owner, nullptr, instance, this);
 
     steps_ =
-        CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", widen(page.listName).c_str(),
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", widen(dialog.listAccessibleName).c_str(),
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWVARIABLE |
                             LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
                         margin, margin, listWidth, listHeight, hwnd_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStepsId)), instance, nullptr);
     SendMessageW(steps_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    for (const session::WorkingLine& line : page.lines) {
+    for (const session::WorkingLine& line : dialog.lines) {
         sentences_.push_back(widen(line.sentence));
         SendMessageW(steps_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sentences_.back().c_str()));
     }
     SetWindowSubclass(steps_, &stepsProc, 0, reinterpret_cast<DWORD_PTR>(this));
     const int buttonsTop = margin * 2 + listHeight;
-    const auto button = [&](const std::string& caption, int id, int left) {
-        HWND created =
-            CreateWindowExW(0, L"BUTTON", widen(caption).c_str(),
-                            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, left, buttonsTop,
-                            buttonWidth, buttonHeight, hwnd_,
-                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance, nullptr);
+    // The buttons stand at the right, in the description's order.
+    int left = clientWidth - margin - buttonsWidth;
+    for (int i = 0; i < buttonCount; ++i) {
+        HWND created = CreateWindowExW(
+            0, L"BUTTON", widen(dialog.buttons.at(static_cast<std::size_t>(i)).caption).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, left, buttonsTop, buttonWidth,
+            buttonHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + i)),
+            instance, nullptr);
         SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    };
-    button(page.copyButton, kCopyId, clientWidth - margin - 2 * buttonWidth - margin);
-    button(page.closeButton, IDCANCEL, clientWidth - margin - buttonWidth);
+        left += buttonWidth + margin;
+    }
 }
 
-WorkingWindow::~WorkingWindow() {
+DescribedWindow::~DescribedWindow() {
     if (hwnd_ != nullptr) {
         DestroyWindow(hwnd_);
     }
 }
 
-const WorkingWindow* WorkingWindow::of(HWND hwnd) {
+const DescribedWindow* DescribedWindow::of(HWND hwnd) {
     std::array<wchar_t, 32> windowClass{};
     GetClassNameW(hwnd, windowClass.data(), static_cast<int>(windowClass.size()));
     if (std::wstring_view(windowClass.data()) != kWindowClass) {
         return nullptr;
     }
-    return reinterpret_cast<const WorkingWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    return reinterpret_cast<const DescribedWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-std::vector<std::string> WorkingWindow::drawn(int step) const {
+std::vector<std::string> DescribedWindow::drawn(int step) const {
     std::vector<std::string> texts;
     for (const session::Ink& ink : layout_.lines.at(static_cast<std::size_t>(step)).ink) {
         texts.push_back(ink.text);
@@ -148,19 +151,19 @@ std::vector<std::string> WorkingWindow::drawn(int step) const {
     return texts;
 }
 
-std::string WorkingWindow::kind(int step) const {
-    return std::string(session::kindName(page_.lines.at(static_cast<std::size_t>(step)).kind));
+std::string DescribedWindow::kind(int step) const {
+    return std::string(session::kindName(dialog_.lines.at(static_cast<std::size_t>(step)).kind));
 }
 
 // The list and its steps by name for assistive technology, on every Windows and under Wine,
 // whose list box object names no items.
-LRESULT CALLBACK WorkingWindow::stepsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
-                                          UINT_PTR /*id*/, DWORD_PTR self) {
+LRESULT CALLBACK DescribedWindow::stepsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
+                                            UINT_PTR /*id*/, DWORD_PTR self) {
     if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-        const auto& window = *reinterpret_cast<const WorkingWindow*>(self);
+        const auto& window = *reinterpret_cast<const DescribedWindow*>(self);
         return guardedMessage(hwnd, [&] {
-            return accessibleObjectWithName(hwnd, wParam, widen(window.page_.listName), L"",
-                                            window.sentences_);
+            return accessibleObjectWithName(hwnd, wParam, widen(window.dialog_.listAccessibleName),
+                                            L"", window.sentences_);
         });
     }
     if (message == WM_NCDESTROY) {
@@ -169,7 +172,7 @@ LRESULT CALLBACK WorkingWindow::stepsProc(HWND hwnd, UINT message, WPARAM wParam
     return DefSubclassProc(hwnd, message, wParam, lParam);
 }
 
-void WorkingWindow::run() {
+void DescribedWindow::run() {
     open_ = true;
     EnableWindow(owner_, FALSE);
     ShowWindow(hwnd_, SW_SHOW);
@@ -185,7 +188,7 @@ void WorkingWindow::run() {
         // Ctrl+C, wherever the focus is in the window, copies what コピー copies.
         if (message.message == WM_CHAR && message.wParam == kCtrlC &&
             (message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd) != FALSE)) {
-            copyToClipboard(hwnd_, page_.plainText);
+            carryOut(session::DialogCommand::Copy);
             continue;
         }
         // The dialog manager gives Tab, Escape (IDCANCEL) and the arrow keys their meaning.
@@ -203,25 +206,33 @@ void WorkingWindow::run() {
     }
 }
 
-void WorkingWindow::close() {
-    open_ = false;
+void DescribedWindow::carryOut(session::DialogCommand command) {
+    switch (command) {
+    case session::DialogCommand::Copy:
+        copyToClipboard(hwnd_, dialog_.clipboardText);
+        return;
+    case session::DialogCommand::Close:
+        open_ = false;
+        return;
+    }
 }
 
-LRESULT CALLBACK WorkingWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT CALLBACK DescribedWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
+                                             LPARAM lParam) {
     if (message == WM_NCCREATE) {
-        auto* self = static_cast<WorkingWindow*>(
+        auto* self = static_cast<DescribedWindow*>(
             reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
         SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
     }
-    auto* self = reinterpret_cast<WorkingWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+    auto* self = reinterpret_cast<DescribedWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     if (self == nullptr) {
         return DefWindowProcW(hwnd, message, wParam, lParam);
     }
     return guardedMessage(hwnd, [&] { return self->handleMessage(message, wParam, lParam); });
 }
 
-LRESULT WorkingWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT DescribedWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     switch (message) {
     case WM_MEASUREITEM: {
         auto& item = *reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
@@ -234,17 +245,22 @@ LRESULT WorkingWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
         drawStep(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
         return TRUE;
     case WM_COMMAND: {
-        // Enter (IDOK from the dialog manager) presses the button with the focus, if any.
+        // Escape comes from the dialog manager as IDCANCEL; Enter as IDOK, which presses the
+        // button with the focus, if any.
+        if (LOWORD(wParam) == IDCANCEL) {
+            carryOut(dialog_.escape);
+            return 0;
+        }
         const int id = LOWORD(wParam) == IDOK ? GetDlgCtrlID(GetFocus()) : LOWORD(wParam);
-        if (id == IDCANCEL) {
-            close();
-        } else if (id == kCopyId && (HIWORD(wParam) == BN_CLICKED || LOWORD(wParam) == IDOK)) {
-            copyToClipboard(hwnd_, page_.plainText);
+        const int button = id - kFirstButtonId;
+        if (button >= 0 && button < static_cast<int>(dialog_.buttons.size()) &&
+            (HIWORD(wParam) == BN_CLICKED || LOWORD(wParam) == IDOK)) {
+            carryOut(dialog_.buttons.at(static_cast<std::size_t>(button)).command);
         }
         return 0;
     }
     case WM_CLOSE:
-        close();
+        carryOut(session::DialogCommand::Close);
         return 0;
     case WM_NCDESTROY: {
         HWND hwnd = std::exchange(hwnd_, nullptr);
@@ -258,7 +274,7 @@ LRESULT WorkingWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam)
 
 // A step as laid out, on the list's selection colours, with the focus rectangle when it has the
 // keyboard.
-void WorkingWindow::drawStep(const DRAWITEMSTRUCT& item) const {
+void DescribedWindow::drawStep(const DRAWITEMSTRUCT& item) const {
     if (item.itemID >= layout_.lines.size()) {
         return;
     }

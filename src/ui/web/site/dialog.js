@@ -1,18 +1,19 @@
-// The working window (途中式) on the page: a modal <dialog> with the steps as a list box, each
-// step drawn where the program laid it out and read as its sentence, and コピー and 閉じる. The
-// arrow keys, Home and End move through the steps; Tab goes round the list and the two buttons;
-// Escape closes. The program goes on once it is closed, and the focus goes back where it was.
+// A secondary window of the calculator (the working, 途中式) on the page, made from the
+// description the program hands over: a modal <dialog> with the lines as a list box, each line
+// drawn where the program laid it out and read as its sentence, then the buttons. The arrow keys,
+// Home and End move through the lines; Tab goes round the list and the buttons; Escape and Ctrl+C
+// do what the description says. The program goes on once it is closed, and the focus goes back
+// where it was.
 'use strict';
 
 (() => {
   const dialog = document.getElementById('working');
   const list = document.getElementById('working-steps');
-  const copyButton = document.getElementById('working-copy');
-  const closeButton = document.getElementById('working-close');
+  const buttonRow = dialog.querySelector('.box-buttons');
   let open = false;
   let answerAtOnce = false; // a scenario reads the window and closes it at once
   let close = null;
-  let plainText = '';
+  let described = null; // the description of the window that is open
   let seen = []; // what a scenario read, for the program's transcript
 
   function box([x, y, width, height]) {
@@ -63,7 +64,7 @@
   function read() {
     const head = [document.getElementById('working-title').textContent,
                   document.activeElement?.getAttribute('aria-label') ?? '',
-                  [copyButton.textContent, closeButton.textContent].join('\u001f')];
+                  [...buttonRow.children].map((button) => button.textContent).join('\u001f')];
     const lines = steps().map((item) => [
       item.dataset.kind, item.getAttribute('aria-label'),
       [...item.querySelectorAll('.ink')].map((span) => span.textContent).join('\u001f'),
@@ -71,15 +72,26 @@
     return [head.join('\t'), ...lines].join('\n');
   }
 
+  function buttonElement(row) {
+    const button = document.createElement('button');
+    button.type = 'button';
+    button.id = row.name;
+    button.dataset.name = row.name;
+    button.textContent = row.caption;
+    button.addEventListener('click', () => carryOut(row.command));
+    return button;
+  }
+
   function show(json) {
-    const page = JSON.parse(json);
-    document.getElementById('working-title').textContent = page.title;
-    list.setAttribute('aria-label', page.listName);
-    copyButton.textContent = page.copy;
-    closeButton.textContent = page.close;
-    plainText = page.plain;
-    list.replaceChildren(...page.lines.map((line, i) => stepElement(line, i, page.pixelSize)));
-    list.style.width = `${page.width}px`;
+    described = JSON.parse(json);
+    dialog.dataset.name = described.name;
+    list.dataset.name = described.listName;
+    document.getElementById('working-title').textContent = described.title;
+    list.setAttribute('aria-label', described.listAccessibleName);
+    buttonRow.replaceChildren(...described.buttons.map(buttonElement));
+    list.replaceChildren(...described.lines.map((line, i) =>
+      stepElement(line, i, described.pixelSize)));
+    list.style.width = `${described.width}px`;
     open = true;
     return new Promise((resolve) => {
       close = () => {
@@ -92,24 +104,31 @@
       select(steps()[0]);
       if (answerAtOnce) {
         seen.push(read());
-        setTimeout(() => closeButton.click(), 0);
+        setTimeout(() => carryOut('close'), 0);
       }
     });
   }
 
   async function copy() {
+    const text = described.clipboard;
     try {
-      await navigator.clipboard.writeText(plainText);
+      await navigator.clipboard.writeText(text);
     } catch {
       // Without the clipboard API (a page not served over HTTPS): the browser's copy command.
+      const focused = document.activeElement;
       const area = document.createElement('textarea');
-      area.value = plainText;
+      area.value = text;
       dialog.append(area);
       area.select();
       document.execCommand('copy');
       area.remove();
-      copyButton.focus();
+      focused?.focus();
     }
+  }
+
+  function carryOut(command) {
+    if (command === 'copy') copy();
+    else if (command === 'close') close?.();
   }
 
   list.addEventListener('keydown', (e) => {
@@ -127,22 +146,20 @@
   dialog.addEventListener('keydown', (e) => {
     if (e.key === 'Escape') {
       e.preventDefault();
-      close?.();
+      carryOut(described?.escape);
     } else if (e.code === 'KeyC' && (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey) {
-      // Ctrl+C copies what コピー copies, wherever the focus is in the window.
+      // Ctrl+C copies what Copy copies, wherever the focus is in the window.
       e.preventDefault();
       copy();
     }
   });
   dialog.addEventListener('cancel', (e) => {
     e.preventDefault();
-    close?.();
+    carryOut(described?.escape);
   });
   quorvelKeepFocusIn(dialog);
-  copyButton.addEventListener('click', copy);
-  closeButton.addEventListener('click', () => close?.());
 
-  window.quorvelWorking = {
+  window.quorvelDialog = {
     show,
     isOpen: () => open,
     answerAtOnce(on) { answerAtOnce = on; },

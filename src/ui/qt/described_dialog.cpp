@@ -1,4 +1,4 @@
-#include "ui/qt/working_dialog.h"
+#include "ui/qt/described_dialog.h"
 
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_text.h"
@@ -67,10 +67,12 @@ private:
 
 } // namespace
 
-WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
-    : QDialog(parent) {
-    setObjectName(QStringLiteral("WorkingWindow"));
-    setWindowTitle(toQString(page.title));
+DescribedDialog::DescribedDialog(const session::DialogDescription& dialog, QWidget* parent)
+    : QDialog(parent)
+    , clipboardText_(toQString(dialog.clipboardText))
+    , escape_(dialog.escape) {
+    setObjectName(toQString(dialog.name));
+    setWindowTitle(toQString(dialog.title));
     setFont(japaneseFont(session::kWorkingPoints, false));
 
     const QFont face = font();
@@ -83,17 +85,17 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
             return TextExtent{
                 metrics.horizontalAdvance(toQString(text)), 0, 0, 0, 0, metrics.ascent()};
         }};
-    layout_ = session::layOutWorking(page.lines, workingFont,
+    layout_ = session::layOutWorking(dialog.lines, workingFont,
                                      session::workingTextWidth(screen.width(), pixelSize));
 
     steps_ = new QListWidget(this);
-    steps_->setObjectName(QStringLiteral("WorkingSteps"));
-    steps_->setAccessibleName(toQString(page.listName));
+    steps_->setObjectName(toQString(dialog.listName));
+    steps_->setAccessibleName(toQString(dialog.listAccessibleName));
     steps_->setItemDelegate(new LineDelegate(layout_, steps_));
     steps_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     steps_->setVerticalScrollMode(QAbstractItemView::ScrollPerPixel);
-    for (std::size_t i = 0; i < page.lines.size(); ++i) {
-        const session::WorkingLine& line = page.lines[i];
+    for (std::size_t i = 0; i < dialog.lines.size(); ++i) {
+        const session::WorkingLine& line = dialog.lines[i];
         auto* item = new QListWidgetItem(toQString(line.sentence), steps_);
         item->setData(KindRole, toQString(session::kindName(line.kind)));
         QStringList drawn;
@@ -104,22 +106,23 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
         item->setToolTip(QString());
     }
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copy =
-        buttons->addButton(toQString(page.copyButton), QDialogButtonBox::ActionRole);
-    copy->setObjectName(QStringLiteral("WorkingCopy"));
-    copy->setAutoDefault(false);
-    QPushButton* close =
-        buttons->addButton(toQString(page.closeButton), QDialogButtonBox::RejectRole);
-    close->setObjectName(QStringLiteral("WorkingClose"));
-    close->setAutoDefault(false);
-    connect(copy, &QPushButton::clicked, this, &WorkingDialog::copyWorking);
-    // Ctrl+C copies what コピー copies, wherever the focus is in the window; the list would
-    // otherwise copy the sentence of the current step alone.
+    for (const session::DialogButton& row : dialog.buttons) {
+        QPushButton* button =
+            buttons->addButton(toQString(row.caption), row.command == session::DialogCommand::Close
+                                                           ? QDialogButtonBox::RejectRole
+                                                           : QDialogButtonBox::ActionRole);
+        button->setObjectName(toQString(row.name));
+        // Enter presses the button with the focus, never a default one.
+        button->setAutoDefault(false);
+        connect(button, &QPushButton::clicked, this,
+                [this, command = row.command] { carryOut(command); });
+    }
+    // Ctrl+C copies what Copy copies, wherever the focus is in the window; the list would
+    // otherwise copy the sentence of the current line alone.
     auto* copyKey = new QShortcut(QKeySequence::Copy, this);
     copyKey->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(copyKey, &QShortcut::activated, this, &WorkingDialog::copyWorking);
-    plainText_ = toQString(page.plainText);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(copyKey, &QShortcut::activated, this,
+            [this] { carryOut(session::DialogCommand::Copy); });
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(steps_);
@@ -140,11 +143,22 @@ WorkingDialog::WorkingDialog(const session::WorkingPage& page, QWidget* parent)
     steps_->installEventFilter(this);
 }
 
-void WorkingDialog::copyWorking() {
-    QApplication::clipboard()->setText(plainText_);
+void DescribedDialog::carryOut(session::DialogCommand command) {
+    switch (command) {
+    case session::DialogCommand::Copy:
+        QApplication::clipboard()->setText(clipboardText_);
+        return;
+    case session::DialogCommand::Close:
+        QDialog::reject();
+        return;
+    }
 }
 
-bool WorkingDialog::eventFilter(QObject* watched, QEvent* event) {
+void DescribedDialog::reject() {
+    carryOut(escape_);
+}
+
+bool DescribedDialog::eventFilter(QObject* watched, QEvent* event) {
     if (watched == steps_ && event->type() == QEvent::FocusIn && !stepAnnounced_) {
         stepAnnounced_ = true;
         // The first step becomes current once the list has the keyboard, so that a screen
@@ -159,7 +173,7 @@ bool WorkingDialog::eventFilter(QObject* watched, QEvent* event) {
     return QDialog::eventFilter(watched, event);
 }
 
-void WorkingDialog::showEvent(QShowEvent* event) {
+void DescribedDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // The keyboard goes to the steps at once, even where no window manager activates a new
     // window; once the window is on screen, where activation can be asked for.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ui/session/dialog.h"
 #include "ui/session/working_layout.h"
 #include "ui/win32/gdi_object.h"
 
@@ -10,27 +11,29 @@
 
 namespace quorvel::ui::win32 {
 
-// The working window on Win32: a modal window owned by the calculator, with the steps as an
-// owner-drawn list box (its items' texts are the sentences a screen reader reads), コピー and
-// 閉じる. The list box moves through the steps with the arrow keys; Escape closes.
-class WorkingWindow {
+// A secondary window on Win32, made from its description: a modal window owned by the
+// calculator, with the lines as an owner-drawn list box (its items' texts are the sentences a
+// screen reader reads) and the buttons. The list box moves through the lines with the arrow keys.
+class DescribedWindow {
 public:
-    static constexpr wchar_t kWindowClass[] = L"QuorvelWorking";
+    static constexpr wchar_t kWindowClass[] = L"QuorvelDescribed";
     static constexpr int kStepsId = 100;
-    static constexpr int kCopyId = 101;
+    // The buttons' ids, in the description's order.
+    static constexpr int kFirstButtonId = 101;
 
-    WorkingWindow(HINSTANCE instance, HWND owner, int dpi, const session::WorkingPage& page);
-    WorkingWindow(const WorkingWindow&) = delete;
-    WorkingWindow& operator=(const WorkingWindow&) = delete;
-    WorkingWindow(WorkingWindow&&) = delete;
-    WorkingWindow& operator=(WorkingWindow&&) = delete;
-    ~WorkingWindow();
+    DescribedWindow(HINSTANCE instance, HWND owner, int dpi,
+                    const session::DialogDescription& dialog);
+    DescribedWindow(const DescribedWindow&) = delete;
+    DescribedWindow& operator=(const DescribedWindow&) = delete;
+    DescribedWindow(DescribedWindow&&) = delete;
+    DescribedWindow& operator=(DescribedWindow&&) = delete;
+    ~DescribedWindow();
 
     // Runs the window modally; returns once the user has closed it.
     void run();
 
     // The window's object, for the scenario runner; null for another window.
-    [[nodiscard]] static const WorkingWindow* of(HWND hwnd);
+    [[nodiscard]] static const DescribedWindow* of(HWND hwnd);
     // The texts a step draws, in reading order, and the kind of line it is.
     [[nodiscard]] std::vector<std::string> drawn(int step) const;
     [[nodiscard]] std::string kind(int step) const;
@@ -45,12 +48,12 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     void createControls();
     void drawStep(const DRAWITEMSTRUCT& item) const;
-    void close();
+    void carryOut(session::DialogCommand command);
 
     HWND owner_;
     int dpi_;
     double pixels_;
-    const session::WorkingPage& page_;
+    const session::DialogDescription& dialog_;
     session::WorkingLayout layout_;
     HWND hwnd_ = nullptr;
     HWND steps_ = nullptr;
