@@ -22,7 +22,7 @@ endfunction()
 
 # The scripts in the order they run, as one file without their comments and indentation: one
 # request instead of five, and a third less to download. start.js, last, loads the program.
-set(scripts box.js dialog.js page.js keys.js)
+set(scripts box.js dialog.js controls.js page.js keys.js)
 if(HOOKS)
     list(APPEND scripts scenario.js)
 endif()

@@ -2,8 +2,11 @@
 // start-up until the page goes.
 #include "ui/web/key_codes.h"
 #include "ui/web/page_window.h"
+#include "ui/web/phone_arrangement.h"
 
 #include <emscripten.h>
+
+#include <string>
 
 namespace quorvel::ui::web {
 
@@ -20,6 +23,14 @@ extern "C" {
 
 EMSCRIPTEN_KEEPALIVE void qv_event(int event) {
     pageWindow()->session().activate(static_cast<quorvel::Event>(event));
+}
+
+// Where the window's controls stand for the viewport, as JSON, until the next call.
+EMSCRIPTEN_KEEPALIVE const char* qv_window_layout(int viewportWidth, int viewportHeight,
+                                                  int clientWidth) {
+    static std::string layout;
+    layout = quorvel::ui::web::windowLayoutJson(viewportWidth, viewportHeight, clientWidth);
+    return layout.c_str();
 }
 
 EMSCRIPTEN_KEEPALIVE void qv_modal_closed() {

@@ -4,7 +4,6 @@
 #include "ui/controls/faces.h"
 #include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
-#include "ui/controls/phone_layout.h"
 #include "ui/session/event_table.h"
 
 #include <array>
@@ -140,25 +139,6 @@ std::string cssFaces() {
     return out + "sans-serif";
 }
 
-// The layout for a phone held upright: which display row each field stands in, where each row
-// starts in the designed window, and the keys' places for a 320-pixel screen.
-void phone(JsonWriter& json) {
-    json.key("phone").beginObject().key("width").value(kPhoneReferenceWidth);
-    json.key("rowStarts").beginArray();
-    for (const int start : kPhoneRowStartTwips) {
-        json.value(px(start));
-    }
-    json.end();
-    array(json, "display", phoneDisplay(), [](JsonWriter& out, const PhoneDisplayRow& row) {
-        out.key("name").value(row.name).key("row").value(row.row);
-    });
-    array(json, "keys", phoneKeys(), [](JsonWriter& out, const PhoneKey& key) {
-        out.key("name").value(key.name).key("left").value(key.left).key("top").value(key.top);
-        out.key("width").value(key.width).key("height").value(key.height);
-    });
-    json.end();
-}
-
 } // namespace
 
 std::string cssColour(Colour colour) {
@@ -183,7 +163,6 @@ std::string pageDescription() {
     array(json, "options", optionTable(), option);
     array(json, "menu", menuTable(), menuCommand);
     tabOrderNames(json);
-    phone(json);
     json.key("fault").value(FaultText).end();
     return json.text();
 }

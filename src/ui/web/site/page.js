@@ -6,7 +6,6 @@
 (() => {
   // The window's faces, from the description the program gives (its one list of faces).
   let face = 'sans-serif';
-  const DEFAULT_POINTS = 9;
 
   let controls = new Map(); // control name → element (options: their <input>)
   let labelFonts = new Map(); // label name → its font, for measuring
@@ -46,146 +45,9 @@
     }
   }
 
-  function fontOf(points, bold) {
-    return `${bold ? 'bold ' : ''}${points || DEFAULT_POINTS}pt ${face}`;
-  }
-
-  function place(element, r) {
-    Object.assign(element.style, {
-      left: `${r.left}px`, top: `${r.top}px`, width: `${r.width}px`, height: `${r.height}px`,
-    });
-  }
-
-  // A mouse press on something that cannot take the focus leaves the focus where it is, as on
-  // the desktop; the browser would otherwise take it away from the focused button.
-  function keepFocusOnPress(element) {
-    element.addEventListener('mousedown', (e) => e.preventDefault());
-  }
-
-  // A label draws its caption in an element hidden from assistive technology and says its
-  // accessible name in another, so a screen reader reads what the session named it.
-  function buildLabel(row) {
-    const label = document.createElement('div');
-    label.className = 'label';
-    label.dataset.name = row.name;
-    place(label, row);
-    label.style.font = fontOf(row.points, row.bold);
-    label.style.textAlign = row.align;
-    if (row.color) label.style.color = row.color;
-    const ink = document.createElement('span');
-    ink.className = 'ink';
-    ink.setAttribute('aria-hidden', 'true');
-    const spoken = document.createElement('span');
-    spoken.className = 'screen-reader-only';
-    label.append(ink, spoken);
-    keepFocusOnPress(label);
-    label.addEventListener('click', () => showWhole(row.name));
-    if (row.click !== null) {
-      label.setAttribute('role', 'button');
-      label.addEventListener('click', () => runEvent(row.click));
-    }
-    labelFonts.set(row.name, {points: row.points || DEFAULT_POINTS, bold: row.bold});
-    controls.set(row.name, label);
-    return label;
-  }
-
-  function buildLine(row) {
-    const line = document.createElement('div');
-    line.className = 'line';
-    line.dataset.name = row.name;
-    place(line, row);
-    keepFocusOnPress(line);
-    controls.set(row.name, line);
-    return line;
-  }
-
-  function buildButton(row) {
-    const button = document.createElement('button');
-    button.type = 'button';
-    button.dataset.name = row.name;
-    button.textContent = row.caption;
-    place(button, row);
-    button.style.font = fontOf(row.points, row.bold);
-    button.setAttribute('aria-description', row.description);
-    button.addEventListener('click', () => {
-      button.focus({preventScroll: true});
-      runEvent(row.click);
-    });
-    controls.set(row.name, button);
-    return button;
-  }
-
-  function buildFrame(frame, options) {
-    const group = document.createElement('div');
-    group.className = 'frame';
-    group.dataset.name = frame.name;
-    group.setAttribute('role', 'radiogroup');
-    place(group, frame);
-    const caption = document.createElement('span');
-    caption.className = 'frame-caption';
-    caption.id = `${frame.name}-caption`;
-    caption.textContent = frame.caption;
-    group.setAttribute('aria-labelledby', caption.id);
-    group.setAttribute('aria-description', frame.description);
-    group.append(caption);
-    keepFocusOnPress(group);
-    for (const row of options) {
-      const option = document.createElement('label');
-      option.className = 'option';
-      place(option, row);
-      const input = document.createElement('input');
-      input.type = 'radio';
-      input.name = frame.name;
-      input.checked = row.selected;
-      input.dataset.name = row.name;
-      input.setAttribute('aria-description', row.description);
-      // The handler runs when the option becomes the selected one, by click, tap or arrow key.
-      input.addEventListener('change', () => {
-        if (input.checked) {
-          input.focus({preventScroll: true});
-          runEvent(row.click);
-        }
-      });
-      option.addEventListener('mousedown', (e) => {
-        e.preventDefault();
-        input.focus({preventScroll: true});
-      });
-      option.append(input, document.createTextNode(row.caption));
-      group.append(option);
-      controls.set(row.name, input);
-    }
-    controls.set(frame.name, group);
-    return group;
-  }
-
-  function buildMenu(menu) {
-    const bar = document.createElement('div');
-    bar.className = 'menu-bar';
-    bar.setAttribute('role', 'menubar');
-    for (const row of menu) {
-      const item = document.createElement('button');
-      item.type = 'button';
-      item.tabIndex = -1;
-      item.dataset.name = row.name;
-      item.setAttribute('role', 'menuitem');
-      item.textContent = row.caption;
-      keepFocusOnPress(item);
-      item.addEventListener('click', () => runEvent(row.click));
-      bar.append(item);
-      controls.set(row.name, item);
-    }
-    return bar;
-  }
-
-  function buildTitleBar(text) {
-    const bar = document.createElement('div');
-    bar.className = 'title-bar';
-    const icon = document.createElement('img');
-    icon.src = 'icons/quorvel-32.png';
-    icon.alt = '';
-    bar.append(icon, document.createTextNode(text));
-    return bar;
-  }
+  const fontOf = (points, bold) => quorvelControls.cssFont(face, points, bold);
+  const place = quorvelControls.place;
+  let make = null; // the builders of the window's elements (controls.js), for this description
 
   // The controls stand in the client area in tab order, so that stacking and the browser's own
   // Tab order both follow it; the lines lie beneath them.
@@ -203,19 +65,20 @@
     client.className = 'client';
     client.style.width = `${description.width}px`;
     client.style.height = `${description.height}px`;
-    keepFocusOnPress(client);
-    for (const row of description.lines) client.append(buildLine(row));
+    make = quorvelControls.builders({fontOf, controls, labelFonts, runEvent, showWhole});
+    make.keepFocusOnPress(client);
+    for (const row of description.lines) client.append(make.line(row));
     const rows = new Map();
-    for (const row of description.labels) rows.set(row.name, () => buildLabel(row));
-    for (const row of description.buttons) rows.set(row.name, () => buildButton(row));
-    rows.set(description.frame.name, () => buildFrame(description.frame, description.options));
+    for (const row of description.labels) rows.set(row.name, () => make.label(row));
+    for (const row of description.buttons) rows.set(row.name, () => make.button(row));
+    rows.set(description.frame.name, () => make.frame(description.frame, description.options));
     for (const name of description.tabOrder) {
       const make = rows.get(name);
       if (make) client.append(make());
     }
     tabSequence = description.tabOrder.map((name) => controls.get(name))
       .filter((element) => element && (element.tagName === 'BUTTON' || element.tagName === 'INPUT'));
-    windowElement.append(buildTitleBar('Quorvel'), buildMenu(description.menu), client);
+    windowElement.append(make.titleBar('Quorvel'), make.menu(description.menu), client);
     desk().append(windowElement);
     ended = false;
     fit();
@@ -231,13 +94,16 @@
     windowElement = null;
   }
 
-  // A phone held upright gets the phone layout; anything else the designed window, scaled as a
-  // whole to fit the screen, a tablet large and a desktop as designed.
+  // A phone held upright gets the phone layout the program arranges for its width; anything
+  // else the designed window, scaled as a whole to fit the screen, a tablet large and a desktop
+  // as designed.
   function fit() {
     if (!windowElement) return;
-    const upright = window.innerWidth < 560 && window.innerHeight > window.innerWidth;
-    if (upright) {
-      layOutForPhone();
+    const layout = JSON.parse(Module.ccall('qv_window_layout', 'string',
+      ['number', 'number', 'number'],
+      [window.innerWidth, window.innerHeight, document.documentElement.clientWidth]));
+    if (layout.phone) {
+      layOutForPhone(layout);
       return;
     }
     if (phone) layOutAsDesigned();
@@ -275,84 +141,28 @@
     readout = null;
   }
 
-  // The phone layout (ui/controls/phone_layout.cpp): the display in two or three rows zoomed to
-  // the width of the screen, the keys in a grid scaled with it, the page scrolling if it is
-  // taller than the screen.
-  function layOutForPhone() {
+  // The phone layout as the program arranged it (ui/web/phone_arrangement.cpp), the page
+  // scrolling if it is taller than the screen.
+  function layOutForPhone(layout) {
     phone = true;
     desk().classList.add('scrolls');
-    const layout = description.phone;
-    const width = document.documentElement.clientWidth;
     windowElement.classList.add('phone');
     Object.assign(windowElement.style, {transform: 'none', left: '0px', top: '0px',
-                                        width: `${width}px`});
+                                        width: `${layout.width}px`});
     document.documentElement.style.setProperty('--scale', '1');
-    const margin = 8;
-    // The display rows: the operands side by side where the fields then stand a finger apart
-    // (44 pixels between centres), one above the other where they would not.
-    const display = layout.display.map((d) => ({...d, rect: designedRow(d.name)}));
-    const fields = display.filter((d) => d.name.startsWith('Label') &&
-                                         controls.get(d.name).getAttribute('role') === 'button');
-    let closest = Infinity;
-    for (const a of fields) {
-      for (const b of fields) {
-        if (a === b) continue;
-        closest = Math.min(closest, Math.max(
-          Math.abs(a.rect.left + a.rect.width / 2 - b.rect.left - b.rect.width / 2),
-          Math.abs(a.rect.top + a.rect.height / 2 - b.rect.top - b.rect.height / 2)));
-      }
+    for (const control of [...layout.display, ...layout.keys]) {
+      const element = controls.get(control.name);
+      element.style.zoom = control.zoom === 1 ? '' : String(control.zoom);
+      place(element, control);
     }
-    const arrange = (joined) => {
-      const rowOf = (d) => (joined && d.row === 1 ? 0 : (joined && d.row === 2 ? 1 : d.row));
-      const start = (d) => layout.rowStarts[joined && d.row === 1 ? 0 : d.row];
-      const widths = display.map((d) => d.rect.left + d.rect.width - start(d));
-      return {rowOf, start, width: Math.max(...widths), rows: joined ? 2 : 3};
-    };
-    let arrangement = arrange(true);
-    let zoom = Math.min((width - 2 * margin) / arrangement.width, 2);
-    if (zoom * closest < 44) {
-      // One above the other, no larger than a finger needs, so that more of the keys fit.
-      arrangement = arrange(false);
-      zoom = Math.min((width - 2 * margin) / arrangement.width, 44.5 / closest);
-    }
-    // Rows far enough apart that a field of one and a field of the next are a finger apart too.
-    const rowGap = 16;
-    const top = Math.min(...display.map((d) => d.rect.top));
-    const rowHeight = Math.max(...display.map((d) => d.rect.top + d.rect.height)) - top;
-    for (const d of display) {
-      const element = controls.get(d.name);
-      element.style.zoom = String(zoom);
-      // A zoomed element's place is given in its own, zoomed, pixels.
-      const x = margin + (d.rect.left - arrangement.start(d)) * zoom;
-      const y = margin + (arrangement.rowOf(d) * (rowHeight + rowGap) + d.rect.top - top) * zoom;
-      place(element, {left: x / zoom, top: y / zoom, width: d.rect.width, height: d.rect.height});
-    }
-    let keysTop = margin + (arrangement.rows * (rowHeight + rowGap) - rowGap) * zoom + margin;
+    for (const option of layout.options) place(controls.get(option.name).parentElement, option);
     readout = readout ?? document.createElement('p');
     readout.className = 'readout';
     readout.setAttribute('aria-hidden', 'true'); // a screen reader hears the whole value already
-    place(readout, {left: margin, top: keysTop, width: width - 2 * margin, height: 20});
-    windowElement.querySelector('.client').append(readout);
-    keysTop += 24;
-    const unit = Math.min(width, 560) / layout.width;
-    const inset = (width - layout.width * unit) / 2;
-    let bottom = keysTop;
-    for (const key of layout.keys) {
-      const element = controls.get(key.name);
-      const rect = {left: inset + key.left * unit, top: keysTop + key.top * unit,
-                    width: key.width * unit, height: key.height * unit};
-      place(element, rect);
-      bottom = Math.max(bottom, rect.top + rect.height);
-    }
-    // The two options side by side inside their frame.
-    const frame = layout.keys.find((k) => k.name === description.frame.name);
-    description.options.forEach((row, i) => {
-      const half = (frame.width * unit) / 2;
-      place(controls.get(row.name).parentElement,
-            {left: 8 + i * half, top: 14 * unit, width: half - 16, height: 44});
-    });
-    Object.assign(windowElement.querySelector('.client').style,
-                  {width: `${width}px`, height: `${bottom + margin}px`});
+    place(readout, layout.readout);
+    const client = windowElement.querySelector('.client');
+    client.append(readout);
+    Object.assign(client.style, {width: `${layout.width}px`, height: `${layout.height}px`});
   }
 
   // On a phone a tap on a shortened field shows its whole value below the display, as the
