@@ -33,9 +33,9 @@ windows_packages=(
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64 mingw-w64-x86-64-dev googletest
     wine wine64 openbox nsis xvfb xauth libx11-dev libxtst-dev python3
 )
-# The web page: compiled with emscripten, tested in Chromium and Firefox ESR through
-# puppeteer-core from npm, and in WebKitGTK through its WebDriver.
-web_packages=(emscripten nodejs)
+# The web page: compiled with emscripten, its scripts minified with terser, tested in Chromium and
+# Firefox ESR through puppeteer-core from npm, and in WebKitGTK through its WebDriver.
+web_packages=(emscripten nodejs terser)
 web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb xauth)
 release_packages=(devscripts lintian git)
 

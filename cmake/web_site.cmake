@@ -4,7 +4,7 @@
 # never run one release's script with another's. The service worker's cache name changes with
 # every file it serves. A test build also carries the scenario runner (scenario.js).
 #   cmake -DSOURCE=src/ui/web/site -DPROGRAM=<dir of quorvel.js> -DICONS=<icons dir> -DOUT=<site>
-#         -DVERSION=1.2.0 -DHOOKS=ON|OFF -P web_site.cmake
+#         -DVERSION=1.2.0 -DHOOKS=ON|OFF -DTERSER=/usr/bin/terser -P web_site.cmake
 file(REMOVE_RECURSE "${OUT}")
 file(MAKE_DIRECTORY "${OUT}/assets" "${OUT}/icons")
 
@@ -20,8 +20,9 @@ function(content_named file var)
     set_property(GLOBAL APPEND PROPERTY site_assets "${name}")
 endfunction()
 
-# The scripts in the order they run, as one file without their comments and indentation: one
-# request instead of five, and a third less to download. start.js, last, loads the program.
+# The scripts in the order they run, as one file, minified: one request instead of six, and
+# less than a quarter of their size to download. start.js, last, loads the program. The top-level
+# names stay as they are, because the scripts call one another by them.
 set(scripts box.js dialog.js controls.js page.js keys.js)
 if(HOOKS)
     list(APPEND scripts scenario.js)
@@ -30,16 +31,20 @@ list(APPEND scripts start.js)
 set(bundle "")
 foreach(script IN LISTS scripts)
     file(READ "${SOURCE}/${script}" text)
-    # No script has a template literal over several lines, so indentation and lines that hold
-    # only a comment can go as they are.
-    string(REGEX REPLACE "\n[ \t]*//[^\n]*" "" text "\n${text}")
-    string(REGEX REPLACE "\n[ \t]+" "\n" text "${text}")
-    string(REGEX REPLACE "\n\n+" "\n" text "${text}")
-    string(APPEND bundle "${text}")
+    string(APPEND bundle "${text}\n")
 endforeach()
 set(bundle_dir "${OUT}/../site-scripts")
 file(MAKE_DIRECTORY "${bundle_dir}")
-file(WRITE "${bundle_dir}/page.js" "${bundle}\n")
+file(WRITE "${bundle_dir}/page.source.js" "${bundle}")
+# Debian's terser runs under Debian's node, whose modules are there.
+set(ENV{NODE_PATH} "/usr/share/nodejs")
+execute_process(
+    COMMAND "${TERSER}" "${bundle_dir}/page.source.js" --ecma 2020 --compress --mangle
+            --output "${bundle_dir}/page.js"
+    RESULT_VARIABLE minified)
+if(NOT minified EQUAL 0)
+    message(FATAL_ERROR "terser could not minify the page's scripts")
+endif()
 content_named("${bundle_dir}/page.js" PAGE_JS)
 set(SCRIPTS "<script src=\"${PAGE_JS}\" defer></script>\n")
 # The style likewise, without its comments and indentation.

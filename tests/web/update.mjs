@@ -11,7 +11,7 @@ import {execFileSync} from 'node:child_process';
 import {serve, launch, openCalculator} from './lib/browser.mjs';
 import {check, checkEqual, finish} from './lib/checks.mjs';
 
-const [siteDir, source, programDir, iconDir, siteScript] =
+const [siteDir, source, programDir, iconDir, siteScript, terser] =
     process.argv.slice(2).map((p) => path.resolve(p));
 const work = fs.mkdtempSync(path.join(os.tmpdir(), 'quorvel-update-'));
 
@@ -21,7 +21,8 @@ fs.cpSync(source, secondSource, {recursive: true});
 fs.appendFileSync(path.join(secondSource, 'page.js'), "\nwindow.quorvelRelease = 'second';\n");
 const second = path.join(work, 'second');
 execFileSync('cmake', [`-DSOURCE=${secondSource}`, `-DPROGRAM=${programDir}`, `-DICONS=${iconDir}`,
-                       `-DOUT=${second}`, '-DVERSION=1.2.0', '-DHOOKS=ON', '-P', siteScript]);
+                       `-DOUT=${second}`, '-DVERSION=1.2.0', '-DHOOKS=ON', `-DTERSER=${terser}`,
+                       '-P', siteScript]);
 
 const yearAgo = new Date(Date.now() - 365 * 24 * 3600 * 1000);
 const site = await serve(siteDir, {lastModified: yearAgo});
