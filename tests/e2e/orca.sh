@@ -111,7 +111,7 @@ mark
 xdotool key --delay 300 Alt_L Right Right Return
 said "問題 1と2分の1 たす 3分の2"
 key Down
-said "一つ目の数を仮分数に直すと 2分の3"
+said "仮分数に直す 一つ目の数は 2分の3"
 echo "ok: Orca read a step of the working"
 for _ in 1 2 3 4; do xdotool key Down; sleep 0.3; done
 mark

@@ -94,7 +94,7 @@ TEST_F(WorkingWindowTest, ArrowKeysReadTheStepsAndEscapeGivesTheFocusBack) {
         QTest::keyClick(working.windowHandle(), Qt::Key_Escape);
     });
     EXPECT_EQ(heard, (std::vector<std::string>{"問題 1と2分の1 たす 3分の2",
-                                               "一つ目の数を仮分数に直すと 2分の3",
+                                               "仮分数に直す 一つ目の数は 2分の3",
                                                "小数で表すと 2.1(6)（6 がくり返す）"}));
     ASSERT_NE(QApplication::focusWidget(), nullptr);
     EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Command1");

@@ -38,9 +38,10 @@ using Lines = std::vector<std::string>;
 
 TEST(Working, OneAndAHalfPlusTwoThirds) {
     EXPECT_EQ(sentencesOf({"1", "1", "2", 1, "", "2", "3"}),
-              (Lines{"問題 1と2分の1 たす 3分の2", "一つ目の数を仮分数に直すと 2分の3",
-                     "二つ目の数を仮分数に直すと 3分の2", "分母を 6 にそろえると 6分の9 と 6分の4",
-                     "分子を足すと 6分の13", "帯分数に直すと 2と6分の1", "答え 2と6分の1",
+              (Lines{"問題 1と2分の1 たす 3分の2", "仮分数に直す 一つ目の数は 2分の3",
+                     "仮分数に直す 二つ目の数は 3分の2",
+                     "通分する 分母を 6 にそろえると 6分の9 と 6分の4", "分子を足すと 6分の13",
+                     "帯分数に直すと 2と6分の1", "答え 2と6分の1",
                      "小数で表すと 2.1(6)（6 がくり返す）"}));
 }
 
@@ -53,15 +54,15 @@ TEST(Working, ImproperModeEndsWithTheImproperAnswer) {
 TEST(Working, ReductionByTheGcd) {
     const Lines lines = sentencesOf({"", "3", "4", 2, "", "1", "4"});
     EXPECT_EQ(lines.at(4), "分子を引くと 4分の2");
-    EXPECT_EQ(lines.at(5), "2 で約分すると 2分の1");
+    EXPECT_EQ(lines.at(5), "約分する 分母と分子を 2 で割ると 2分の1");
     EXPECT_EQ(lines.back(), "小数で表すと 0.5");
 }
 
 TEST(Working, DivisionByTheReciprocalToAWholeNumber) {
     const Lines lines = sentencesOf({"", "1", "2", 4, "", "1", "4"});
-    EXPECT_EQ(lines.at(3), "割る数を逆数にして掛けると 2分の1 かける 1分の4");
+    EXPECT_EQ(lines.at(3), "逆数を掛ける 割る数を逆数にして掛けると 2分の1 かける 1分の4");
     EXPECT_EQ(lines.at(4), "分子どうし、分母どうしを掛けると 2分の4");
-    EXPECT_EQ(lines.at(5), "2 で約分すると 1分の2");
+    EXPECT_EQ(lines.at(5), "約分する 分母と分子を 2 で割ると 1分の2");
     EXPECT_EQ(lines.at(6), "答え 2");
 }
 
@@ -74,18 +75,36 @@ TEST(Working, ANegativeResultAndZero) {
 
 TEST(Working, StopsAreSaidInPlainWords) {
     EXPECT_EQ(sentencesOf({"", "", "2", 1, "", "1", "3"}).back(),
-              "分母か分子が入力されていないので、計算できません。");
+              "計算できない理由 分母か分子が入力されていないので、計算できません。");
     EXPECT_EQ(sentencesOf({"", "1", "2", 0, "", "1", "3"}).back(),
-              "計算記号が選ばれていないので、計算できません。");
+              "計算できない理由 計算記号が選ばれていないので、計算できません。");
     const Lines lcm = sentencesOf({"", "1", "100000", 1, "", "1", "100000"});
     EXPECT_EQ(lcm.size(), 4U); // the problem, both operands, why it stopped
-    EXPECT_EQ(lcm.back(), "通分のための分母どうしの積 100000×100000 が32ビットの整数の範囲"
-                          "（-2147483648 から 2147483647）に入らないので、計算できません。");
+    EXPECT_EQ(lcm.back(),
+              "計算できない理由 通分のための分母どうしの積 100000×100000 が32ビットの整数の範囲"
+              "（-2147483648 から 2147483647）に入らないので、計算できません。");
     EXPECT_EQ(sentencesOf({"", "11111111111", "2", 1, "", "1", "3"}).back(),
-              "一つ目の数の分子の数が32ビットの整数の範囲（-2147483648 から 2147483647）に"
+              "計算できない理由 一つ目の数の分子の数が32ビットの整数の範囲（-2147483648 から "
+              "2147483647）に"
               "入らないので、計算できません。");
     EXPECT_EQ(sentencesOf({"", "1", "2", 4, "", "0", "3"}).back(),
-              "二つ目の数が0なので、割ることができません。");
+              "計算できない理由 二つ目の数が0なので、割ることができません。");
+}
+
+// What a user reads first on a line is what a screen reader says first, and what a user of
+// speech input names it by.
+TEST(Working, EverySentenceBeginsWithTheCaptionShown) {
+    for (const Entered& e :
+         {Entered{"1", "1", "2", 1, "", "2", "3"}, Entered{"1", "1", "2", 1, "", "2", "3", true},
+          Entered{"", "3", "4", 2, "", "1", "4"}, Entered{"", "1", "2", 4, "", "1", "4"},
+          Entered{"2", "1", "2", 3, "1", "1", "3"},
+          Entered{"", "1", "100000", 1, "", "1", "100000"},
+          Entered{"", "1", "2", 4, "", "0", "3"}}) {
+        testing::MemoryToolkit ui;
+        for (const WorkingLine& line : workingLines(calculate(e, ui))) {
+            EXPECT_TRUE(line.sentence.starts_with(line.caption)) << line.sentence;
+        }
+    }
 }
 
 TEST(Working, NothingCalculatedYet) {

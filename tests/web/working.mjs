@@ -78,7 +78,7 @@ try {
             await focused());
       await page.keyboard.press('ArrowDown');
       check(`${where}: ↓ reads the next step`,
-            (await focused()).startsWith('一つ目の数を仮分数に直すと'), await focused());
+            (await focused()).startsWith('仮分数に直す 一つ目の数は'), await focused());
       await page.keyboard.press('End');
       check(`${where}: End reads the decimal`, (await focused()).startsWith('小数で表すと'),
             await focused());

@@ -128,7 +128,9 @@ WorkingLine line(LineKind kind, std::string_view caption, std::vector<ShownNumbe
 }
 
 // A step that shows one fraction, its numerator and denominator the step's first two numbers:
-// its caption and the words a screen reader says before the fraction.
+// its caption and the words a screen reader says before the fraction. Every line's sentence
+// begins with the caption it shows, so that what a user reads is what a screen reader says first
+// and what a user of speech input names the line by.
 struct OneFractionStep {
     StepKind step;
     LineKind line;
@@ -138,8 +140,8 @@ struct OneFractionStep {
 
 // clang-format off
 constexpr std::array kOneFractionSteps{
-    OneFractionStep{StepKind::FirstAsImproper,    LineKind::FirstAsImproper,    "仮分数に直す",                  "一つ目の数を仮分数に直すと "},
-    OneFractionStep{StepKind::SecondAsImproper,   LineKind::SecondAsImproper,   "仮分数に直す",                  "二つ目の数を仮分数に直すと "},
+    OneFractionStep{StepKind::FirstAsImproper,    LineKind::FirstAsImproper,    "仮分数に直す",                  "仮分数に直す 一つ目の数は "},
+    OneFractionStep{StepKind::SecondAsImproper,   LineKind::SecondAsImproper,   "仮分数に直す",                  "仮分数に直す 二つ目の数は "},
     OneFractionStep{StepKind::AddNumerators,      LineKind::AddNumerators,      "分子を足す",                    "分子を足すと "},
     OneFractionStep{StepKind::SubtractNumerators, LineKind::SubtractNumerators, "分子を引く",                    "分子を引くと "},
     OneFractionStep{StepKind::MultiplyAcross,     LineKind::MultiplyAcross,     "分子どうし、分母どうしを掛ける", "分子どうし、分母どうしを掛けると "},
@@ -158,16 +160,16 @@ WorkingLine stepLine(const Step& step) {
     case StepKind::CommonDenominator:
         return line(LineKind::CommonDenominator, "通分する",
                     {fraction(v[1], v[0]), fraction(v[2], v[0])}, {"と"},
-                    join({"分母を ", number(v[0]), " にそろえると ", spoken(fraction(v[1], v[0])),
-                          " と ", spoken(fraction(v[2], v[0]))}));
+                    join({"通分する 分母を ", number(v[0]), " にそろえると ",
+                          spoken(fraction(v[1], v[0])), " と ", spoken(fraction(v[2], v[0]))}));
     case StepKind::ByReciprocal:
         return line(LineKind::ByReciprocal, "逆数を掛ける",
                     {fraction(v[0], v[1]), fraction(v[2], v[3])}, {"×"},
-                    join({"割る数を逆数にして掛けると ", spoken(fraction(v[0], v[1])), " かける ",
-                          spoken(fraction(v[2], v[3]))}));
+                    join({"逆数を掛ける 割る数を逆数にして掛けると ", spoken(fraction(v[0], v[1])),
+                          " かける ", spoken(fraction(v[2], v[3]))}));
     case StepKind::Reduced:
         return line(LineKind::Reduced, "約分する", {fraction(v[1], v[2])}, {},
-                    join({std::to_string(magnitude(v[0])), " で約分すると ",
+                    join({"約分する 分母と分子を ", std::to_string(magnitude(v[0])), " で割ると ",
                           spoken(fraction(v[1], v[2]))}));
     case StepKind::Mixed:
         return line(LineKind::Mixed, "帯分数に直す", {mixed(v[0], v[1], v[2])}, {},
@@ -283,7 +285,7 @@ std::vector<WorkingLine> workingLines(const Working& working) {
     if (working.stop) {
         WorkingLine stopped = line(LineKind::Stopped, "計算できない理由", {}, {}, "");
         stopped.text = stopSentence(working);
-        stopped.sentence = stopped.text;
+        stopped.sentence = join({stopped.caption, " ", stopped.text});
         lines.push_back(std::move(stopped));
         return lines;
     }

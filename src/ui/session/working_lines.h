@@ -49,7 +49,7 @@ struct WorkingLine {
     std::vector<ShownNumber> numbers; // drawn left to right
     std::vector<std::string> between; // what stands between them: "＋", "×", "と", ...
     std::string text;                 // words drawn after the numbers, or alone; they wrap
-    std::string sentence;             // 「一つ目の数を仮分数に直すと 2分の3」
+    std::string sentence;             // 「仮分数に直す 一つ目の数は 2分の3」
 };
 
 // The lines of the working, with the answer in the display mode chosen now.
