@@ -1,5 +1,6 @@
-// The window arranged for a phone held upright, at the widths phones have: every key a finger's
-// size, the fields a finger apart, nothing wider than the screen, every control placed once.
+// The window arranged for a phone or a tablet, either way up, at the sizes they have: every key
+// a finger's size, the fields a finger apart, nothing wider than the screen, every control placed
+// once; on its side, the keys beside the display.
 #include "ui/web/phone_arrangement.h"
 
 #include "ui/controls/control_tables.h"
@@ -14,15 +15,12 @@
 namespace quorvel::ui::web {
 namespace {
 
-TEST(PhoneLayout, IsForAScreenNarrowerThan560AndTallerThanWide) {
-    EXPECT_TRUE(laysOutForPhone(390, 844));
-    EXPECT_TRUE(laysOutForPhone(559, 900));
-    EXPECT_FALSE(laysOutForPhone(560, 900));
-    EXPECT_FALSE(laysOutForPhone(844, 390)); // a phone on its side keeps the designed window
-    EXPECT_FALSE(laysOutForPhone(500, 500));
-}
+struct Room {
+    int width;
+    int height;
+};
 
-class PhoneArrangementAt : public ::testing::TestWithParam<int> {};
+class PhoneArrangementAt : public ::testing::TestWithParam<Room> {};
 
 // The place a zoomed control takes on the screen.
 PlacedRect onScreen(const PlacedControl& control) {
@@ -31,8 +29,9 @@ PlacedRect onScreen(const PlacedControl& control) {
 }
 
 TEST_P(PhoneArrangementAt, FitsAFingerAndTheScreen) {
-    const int width = GetParam();
-    const PhoneArrangement phone = arrangeForPhone(width);
+    const int width = GetParam().width;
+    const PhoneArrangement phone = arrangeForPhone(width, GetParam().height);
+    EXPECT_LE(phone.width, width);
     for (const PlacedControl& key : phone.keys) {
         EXPECT_GE(key.rect.width, 44 - 1e-9) << key.name;
         EXPECT_GE(key.rect.height, 44 - 1e-9) << key.name;
@@ -65,7 +64,7 @@ TEST_P(PhoneArrangementAt, FitsAFingerAndTheScreen) {
 }
 
 TEST_P(PhoneArrangementAt, PlacesEveryControlOnce) {
-    const PhoneArrangement phone = arrangeForPhone(GetParam());
+    const PhoneArrangement phone = arrangeForPhone(GetParam().width, GetParam().height);
     std::multiset<std::string> placed;
     for (const auto* list : {&phone.display, &phone.keys, &phone.options}) {
         for (const PlacedControl& control : *list) {
@@ -89,7 +88,32 @@ TEST_P(PhoneArrangementAt, PlacesEveryControlOnce) {
     EXPECT_EQ(placed, controls);
 }
 
-INSTANTIATE_TEST_SUITE_P(Widths, PhoneArrangementAt, ::testing::Values(320, 360, 390, 412, 559));
+INSTANTIATE_TEST_SUITE_P(Sizes, PhoneArrangementAt,
+                         ::testing::Values(Room{320, 524}, Room{360, 696}, Room{390, 800},
+                                           Room{412, 871}, Room{559, 856}, Room{768, 980},
+                                           Room{568, 276}, Room{844, 346}, Room{1024, 724},
+                                           Room{1180, 776}));
+
+TEST(PhoneArrangement, OnItsSideTheKeysStandBesideTheDisplay) {
+    const PhoneArrangement phone = arrangeForPhone(844, 346);
+    double displayRight = 0;
+    for (const PlacedControl& item : phone.display) {
+        displayRight = std::max(displayRight, onScreen(item).left + onScreen(item).width);
+    }
+    for (const PlacedControl& key : phone.keys) {
+        EXPECT_GT(key.rect.left, displayRight) << key.name;
+    }
+    EXPECT_EQ(phone.width, 844);
+}
+
+TEST(PhoneArrangement, ATabletOnItsSideNeedsNoScrolling) {
+    EXPECT_LE(arrangeForPhone(1180, 776).height, 776);
+    EXPECT_LE(arrangeForPhone(1024, 724).height, 724);
+}
+
+TEST(PhoneArrangement, UprightIsNoWiderThanALargePhone) {
+    EXPECT_EQ(arrangeForPhone(768, 980).width, 560);
+}
 
 } // namespace
 } // namespace quorvel::ui::web

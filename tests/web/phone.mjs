@@ -1,8 +1,9 @@
-// On a phone held upright the calculator is comfortable with a thumb: at 390 × 844 and 320 × 568
-// every control a finger taps is at least 44 CSS pixels each way (the fields, which stand in
-// two zoomed rows, at least 44 pixels apart), no text is under 12 pixels, nothing is wider than
-// the screen; the controls, their tab order and what they do are the window's. A tap on a
-// shortened field shows its whole value. A tablet keeps the designed window.
+// On a touch screen the calculator is comfortable with a thumb: on phones either way up
+// (390 × 844, 320 × 568, 844 × 390) and a tablet (768 × 1024) every control a finger taps is at
+// least 44 CSS pixels each way (the fields, which stand in zoomed rows, at least 44 pixels apart),
+// no text is under 12 pixels, nothing is wider than the screen; the controls, their tab order and
+// what they do are the window's. A tap on a shortened field shows its whole value. The same
+// screens with a mouse keep the designed window, scaled.
 //   node phone.mjs SITE_DIR [SCREENSHOT_DIR]
 import path from 'node:path';
 import {serve, launch, openCalculator} from './lib/browser.mjs';
@@ -47,7 +48,7 @@ try {
   const designedOrder = (await measure(desktop)).tabOrder;
   await desktop.close();
 
-  for (const [width, height] of [[390, 844], [320, 568]]) {
+  for (const [width, height] of [[390, 844], [320, 568], [844, 390], [768, 1024]]) {
     const page = await openCalculator(browser, site.url, problems,
                                       {width, height, hasTouch: true, isMobile: true});
     const m = await measure(page);
@@ -106,10 +107,13 @@ try {
     await page.close();
   }
 
-  const tablet = await openCalculator(browser, site.url, problems, {width: 768, height: 1024});
-  check('a tablet keeps the designed window, scaled',
-        await tablet.evaluate(() => !document.getElementById('window').classList.contains('phone') &&
-          getComputedStyle(document.getElementById('window')).transform !== 'none'));
+  for (const [width, height] of [[768, 1024], [844, 390]]) {
+    const page = await openCalculator(browser, site.url, problems, {width, height});
+    check(`${width}×${height} with a mouse: the designed window, scaled`,
+          await page.evaluate(() => !document.getElementById('window').classList.contains('phone') &&
+            getComputedStyle(document.getElementById('window')).transform !== 'none'));
+    await page.close();
+  }
 } finally {
   await browser.close();
   await site.stop();

@@ -19,8 +19,10 @@ const KEYPAD = {
 };
 
 try {
+  // A large touch screen, on which the designed window is a finger's size (smaller ones get the
+  // phone layout, tested by phone.mjs).
   const page = await openCalculator(browser, site.url, problems,
-                                    {width: 1024, height: 768, hasTouch: true});
+                                    {width: 1920, height: 1080, hasTouch: true});
   const cdp = await page.createCDPSession();
   await page.evaluate(() => {
     window.boxesOpened = 0;

@@ -58,7 +58,10 @@ try {
         }).map((e) => e.textContent || 'bar');
         const sizes = [...list.querySelectorAll('.ink')]
           .map((e) => parseFloat(getComputedStyle(e).fontSize));
-        return {outside, smallest: Math.min(...sizes),
+        // The window's own scale, from the transform the page drew it with.
+        const windowScale = new DOMMatrix(
+          getComputedStyle(document.getElementById('window')).transform).a;
+        return {outside, smallest: Math.min(...sizes), largest: Math.max(...sizes), windowScale,
                 onScreen: dialog.left >= 0 && dialog.right <= innerWidth && dialog.top >= 0 &&
                           dialog.bottom <= innerHeight,
                 scrollsSideways: list.scrollWidth > list.clientWidth + 1};
@@ -68,6 +71,10 @@ try {
       check(`${where}: the window on screen`, fit.onScreen);
       check(`${where}: nothing scrolls sideways`, !fit.scrollsSideways);
       check(`${where}: text at least 12 px`, fit.smallest >= 12, String(fit.smallest));
+      // 12 points, 16 CSS pixels, at the scale of the window it belongs to.
+      check(`${where}: the steps' text at the window's scale`,
+            Math.abs(fit.largest - 16 * fit.windowScale) < 0.1 && fit.smallest === fit.largest,
+            JSON.stringify([fit.smallest, fit.largest, fit.windowScale]));
       if (shots) {
         await (await page.$('#working')).screenshot({
           path: path.join(shots, `working-${calculation}-web-${size.name}.png`)});

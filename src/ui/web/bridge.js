@@ -36,6 +36,9 @@ mergeInto(LibraryManager.library, {
   qv_viewport_width: function () {
     return document.documentElement.clientWidth;
   },
+  qv_window_scale: function () {
+    return quorvelPage.scale();
+  },
   qv_copy_text: function (text) {
     quorvelPage.copyText(UTF8ToString(text));
   },

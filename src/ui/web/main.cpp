@@ -2,7 +2,7 @@
 // start-up until the page goes.
 #include "ui/web/key_codes.h"
 #include "ui/web/page_window.h"
-#include "ui/web/phone_arrangement.h"
+#include "ui/web/window_fit.h"
 
 #include <emscripten.h>
 
@@ -25,11 +25,15 @@ EMSCRIPTEN_KEEPALIVE void qv_event(int event) {
     pageWindow()->session().activate(static_cast<quorvel::Event>(event));
 }
 
-// Where the window's controls stand for the viewport, as JSON, until the next call.
+// Where the window and its controls stand for the viewport, as JSON, until the next call.
 EMSCRIPTEN_KEEPALIVE const char* qv_window_layout(int viewportWidth, int viewportHeight,
-                                                  int clientWidth) {
+                                                  int clientWidth, int coarsePointer,
+                                                  double windowWidth, double windowHeight) {
     static std::string layout;
-    layout = quorvel::ui::web::windowLayoutJson(viewportWidth, viewportHeight, clientWidth);
+    const quorvel::ui::web::WindowFit fit =
+        quorvel::ui::web::fitWindow({viewportWidth, viewportHeight, clientWidth, coarsePointer != 0,
+                                     windowWidth, windowHeight});
+    layout = quorvel::ui::web::windowLayoutJson(fit);
     return layout.c_str();
 }
 

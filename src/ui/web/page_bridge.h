@@ -20,6 +20,8 @@ void qv_end_page();
 void qv_announce(const char* text);
 // The width of the page's viewport in CSS pixels.
 int qv_viewport_width();
+// The scale the page draws the window at, as the program's window fit decided.
+double qv_window_scale();
 void qv_copy_text(const char* text);
 // Fills out with advance, ink left, top, right, bottom and ascent, in pixels.
 void qv_measure(const char* name, const char* text, double pixelSize, double* out);

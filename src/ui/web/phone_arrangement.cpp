@@ -2,7 +2,6 @@
 
 #include "ui/controls/control_tables.h"
 #include "ui/controls/geometry.h"
-#include "ui/controls/json.h"
 #include "ui/controls/phone_layout.h"
 #include "ui/session/event_table.h"
 
@@ -24,6 +23,8 @@ constexpr double kRowGap = 16;
 constexpr double kReadoutHeight = 20;
 constexpr double kReadoutSpace = 24;
 constexpr double kOptionHeight = 44;
+// The keys' grid is never larger than a large phone's.
+constexpr double kMostKeyUnit = static_cast<double>(kPhoneBreakpoint) / kPhoneReferenceWidth;
 
 // A display control's designed place: a label's rectangle, or a bar's.
 PixelRect designed(std::string_view name) {
@@ -88,42 +89,28 @@ double closestFields(const std::vector<DisplayItem>& items) {
     return closest;
 }
 
-void rect(JsonWriter& json, const PlacedRect& r) {
-    json.key("left").hundredths(r.left).key("top").hundredths(r.top);
-    json.key("width").hundredths(r.width).key("height").hundredths(r.height);
+// How the display is drawn in a width: its rows joined two into one where the operands' fields
+// then stand a finger apart, else three, no larger than a finger needs, so that more of the keys
+// fit.
+struct DisplayFit {
+    Rows rows;
+    double zoom;
+    double closest; // between two fields' centres, unzoomed
+};
+
+DisplayFit fitDisplay(const std::vector<DisplayItem>& items, double closest, double width) {
+    const Rows joined{true};
+    const double zoom = std::min(width / rowsWidth(items, joined), kMostZoom);
+    if (zoom * closest >= kFinger) {
+        return {joined, zoom, closest};
+    }
+    const Rows apart{false};
+    return {apart, std::min(width / rowsWidth(items, apart), (kFinger + 0.5) / closest), closest};
 }
 
-void placed(JsonWriter& json, std::string_view key, const std::vector<PlacedControl>& controls) {
-    json.key(key).beginArray();
-    for (const PlacedControl& control : controls) {
-        json.beginObject().key("name").value(control.name);
-        rect(json, control.rect);
-        json.key("zoom").hundredths(control.zoom).end();
-    }
-    json.end();
-}
-
-} // namespace
-
-bool laysOutForPhone(int viewportWidth, int viewportHeight) {
-    return viewportWidth < kPhoneBreakpoint && viewportHeight > viewportWidth;
-}
-
-PhoneArrangement arrangeForPhone(int width) {
-    PhoneArrangement out;
-    out.width = width;
-    std::vector<DisplayItem> items;
-    for (const PhoneDisplayRow& row : phoneDisplay()) {
-        items.push_back({row.name, row.row, designed(row.name)});
-    }
-    const double closest = closestFields(items);
-    Rows rows{true};
-    double zoom = std::min((width - 2 * kMargin) / rowsWidth(items, rows), kMostZoom);
-    if (zoom * closest < kFinger) {
-        // One above the other, no larger than a finger needs, so that more of the keys fit.
-        rows = Rows{false};
-        zoom = std::min((width - 2 * kMargin) / rowsWidth(items, rows), (kFinger + 0.5) / closest);
-    }
+// Places the display's controls from the arrangement's top left corner; returns its bottom.
+double placeDisplay(PhoneArrangement& out, const std::vector<DisplayItem>& items,
+                    const DisplayFit& fit, double margin) {
     int top = std::numeric_limits<int>::max();
     int bottom = 0;
     for (const DisplayItem& item : items) {
@@ -131,25 +118,42 @@ PhoneArrangement arrangeForPhone(int width) {
         bottom = std::max(bottom, item.rect.top + item.rect.height);
     }
     const double rowHeight = bottom - top;
+    const double zoom = fit.zoom;
     for (const DisplayItem& item : items) {
-        const double x = kMargin + (item.rect.left - rows.start(item)) * zoom;
+        const double x = margin + (item.rect.left - fit.rows.start(item)) * zoom;
         const double y =
-            kMargin + (rows.rowOf(item) * (rowHeight + kRowGap) + item.rect.top - top) * zoom;
+            margin + (fit.rows.rowOf(item) * (rowHeight + kRowGap) + item.rect.top - top) * zoom;
         out.display.push_back({item.name,
                                {x / zoom, y / zoom, static_cast<double>(item.rect.width),
                                 static_cast<double>(item.rect.height)},
                                zoom});
     }
-    double keysTop = kMargin + (rows.count() * (rowHeight + kRowGap) - kRowGap) * zoom + kMargin;
-    out.readout = {kMargin, keysTop, width - 2 * kMargin, kReadoutHeight};
-    keysTop += kReadoutSpace;
+    return margin + (fit.rows.count() * (rowHeight + kRowGap) - kRowGap) * zoom;
+}
 
-    const double unit =
-        std::min(width, kPhoneBreakpoint) / static_cast<double>(kPhoneReferenceWidth);
-    const double inset = (width - kPhoneReferenceWidth * unit) / 2;
-    double end = keysTop;
+// The height of the keys' grid at one pixel a unit.
+double keysHeight() {
+    double end = 0;
     for (const PhoneKey& key : phoneKeys()) {
-        const PlacedRect place{inset + key.left * unit, keysTop + key.top * unit, key.width * unit,
+        end = std::max(end, static_cast<double>(key.top + key.height));
+    }
+    return end;
+}
+
+// The smallest scale of the keys' grid at which its lowest key is a finger's height.
+double leastKeyUnit() {
+    double lowest = std::numeric_limits<double>::infinity();
+    for (const PhoneKey& key : phoneKeys()) {
+        lowest = std::min(lowest, static_cast<double>(key.height));
+    }
+    return kFinger / lowest;
+}
+
+// Places the keys' grid at `unit` pixels a unit from (left, top); returns its bottom.
+double placeKeys(PhoneArrangement& out, double unit, double left, double top) {
+    double end = top;
+    for (const PhoneKey& key : phoneKeys()) {
+        const PlacedRect place{left + key.left * unit, top + key.top * unit, key.width * unit,
                                key.height * unit};
         out.keys.push_back({key.name, place, 1});
         end = std::max(end, place.top + place.height);
@@ -165,24 +169,45 @@ PhoneArrangement arrangeForPhone(int width) {
             }
         }
     }
-    out.height = end + kMargin;
-    return out;
+    return end;
 }
 
-std::string windowLayoutJson(int viewportWidth, int viewportHeight, int clientWidth) {
-    JsonWriter json;
-    json.beginObject().key("phone").boolean(laysOutForPhone(viewportWidth, viewportHeight));
-    if (laysOutForPhone(viewportWidth, viewportHeight)) {
-        const PhoneArrangement phone = arrangeForPhone(clientWidth);
-        placed(json, "display", phone.display);
-        placed(json, "keys", phone.keys);
-        placed(json, "options", phone.options);
-        json.key("readout").beginObject();
-        rect(json, phone.readout);
-        json.end().key("width").hundredths(phone.width).key("height").hundredths(phone.height);
+} // namespace
+
+PhoneArrangement arrangeForPhone(int width, int height) {
+    std::vector<DisplayItem> items;
+    for (const PhoneDisplayRow& row : phoneDisplay()) {
+        items.push_back({row.name, row.row, designed(row.name)});
     }
-    json.end();
-    return json.text();
+    const double closest = closestFields(items);
+    PhoneArrangement out;
+    out.width = width;
+    if (width > height) {
+        // On its side: the keys as large as the height allows, but never under a finger, and
+        // the display beside them, if its fields can stand a finger apart there.
+        const double unit =
+            std::clamp((height - 2 * kMargin) / keysHeight(), leastKeyUnit(), kMostKeyUnit);
+        const double keysWidth = kPhoneReferenceWidth * unit;
+        const double displayWidth = width - keysWidth - 3 * kMargin;
+        const DisplayFit fit = fitDisplay(items, closest, displayWidth);
+        if (fit.zoom * fit.closest >= kFinger) {
+            const double readoutTop = placeDisplay(out, items, fit, kMargin) + kMargin;
+            out.readout = {kMargin, readoutTop, displayWidth, kReadoutHeight};
+            const double keysEnd = placeKeys(out, unit, kMargin + displayWidth + kMargin, kMargin);
+            out.height = std::max(readoutTop + kReadoutHeight, keysEnd) + kMargin;
+            return out;
+        }
+    }
+    // Upright, or too narrow for side by side: one above the other, no wider than a large phone.
+    width = std::min(width, kPhoneBreakpoint);
+    out.width = width;
+    const DisplayFit fit = fitDisplay(items, closest, width - 2 * kMargin);
+    const double readoutTop = placeDisplay(out, items, fit, kMargin) + kMargin;
+    out.readout = {kMargin, readoutTop, width - 2 * kMargin, kReadoutHeight};
+    const double unit = std::min(width / static_cast<double>(kPhoneReferenceWidth), kMostKeyUnit);
+    const double inset = (width - kPhoneReferenceWidth * unit) / 2;
+    out.height = placeKeys(out, unit, inset, readoutTop + kReadoutSpace) + kMargin;
+    return out;
 }
 
 } // namespace quorvel::ui::web

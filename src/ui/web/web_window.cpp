@@ -33,8 +33,8 @@ std::string_view commandName(session::DialogCommand command) {
 }
 
 // The window's description, its lines laid out, for dialog.js.
-std::string dialogJson(const session::DialogDescription& page,
-                       const session::WorkingLayout& layout) {
+std::string dialogJson(const session::DialogDescription& page, const session::WorkingLayout& layout,
+                       double pixelSize) {
     JsonWriter json;
     json.beginObject().key("name").value(page.name).key("title").value(page.title);
     json.key("listName").value(page.listName);
@@ -46,7 +46,7 @@ std::string dialogJson(const session::DialogDescription& page,
     }
     json.end().key("escape").value(commandName(page.escape));
     json.key("clipboard").value(page.clipboardText);
-    json.key("pixelSize").value(static_cast<int>(kWorkingPixels)).key("width").value(layout.width);
+    json.key("pixelSize").hundredths(pixelSize).key("width").value(layout.width);
     json.key("lines").beginArray();
     for (std::size_t i = 0; i < page.lines.size(); ++i) {
         const session::LaidOutLine& line = layout.lines.at(i);
@@ -117,17 +117,19 @@ session::ModalEnd WebWindow::messageBox(std::string_view text, std::string_view 
 }
 
 session::ModalEnd WebWindow::showDialog(const session::DialogDescription& dialog) {
-    const session::WorkingFont font{kWorkingPixels, [](std::string_view text, double pixelSize) {
+    // At the scale the window is drawn at.
+    const double pixelSize = kWorkingPixels * qv_window_scale();
+    const session::WorkingFont font{pixelSize, [](std::string_view text, double size) {
                                         std::array<double, 6> m{};
-                                        qv_measure("", std::string(text).c_str(), pixelSize,
-                                                   m.data());
+                                        qv_measure("", std::string(text).c_str(), size, m.data());
                                         return TextExtent{m[0], m[1], m[2], m[3], m[4], m[5]};
                                     }};
-    qv_show_dialog(
-        dialogJson(dialog, session::layOutWorking(
-                               dialog.lines, font,
-                               session::workingTextWidth(qv_viewport_width(), kWorkingPixels)))
-            .c_str());
+    qv_show_dialog(dialogJson(dialog,
+                              session::layOutWorking(
+                                  dialog.lines, font,
+                                  session::workingTextWidth(qv_viewport_width(), pixelSize)),
+                              pixelSize)
+                       .c_str());
     return session::ModalEnd::StillOpen;
 }
 

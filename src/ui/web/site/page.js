@@ -13,7 +13,9 @@
   let windowElement = null;
   let ended = false;
   let description = null; // what the program handed over: the tables, and the phone layout
-  let phone = false; // laid out for a phone held upright
+  let phone = false; // laid out for a phone or another touch screen
+  let designedSize = null; // of the designed window, unscaled
+  let scale = 1; // the window's, and its boxes' and working's
   let readout = null; // on a phone: the whole value of a shortened field, shown on a tap
   const canvas = document.createElement('canvas').getContext('2d');
 
@@ -81,6 +83,7 @@
     windowElement.append(make.titleBar('Quorvel'), make.menu(description.menu), client);
     desk().append(windowElement);
     ended = false;
+    designedSize = {width: windowElement.offsetWidth, height: windowElement.offsetHeight};
     fit();
   }
 
@@ -94,27 +97,26 @@
     windowElement = null;
   }
 
-  // A phone held upright gets the phone layout the program arranges for its width; anything
-  // else the designed window, scaled as a whole to fit the screen, a tablet large and a desktop
-  // as designed.
+  // The program decides how the window meets the screen (ui/web/window_fit.cpp): the designed
+  // window scaled as a whole, or, on a phone and wherever a finger's targets would be too small,
+  // the phone layout it arranges. The designed window's size is measured as it was built.
   function fit() {
     if (!windowElement) return;
     const layout = JSON.parse(Module.ccall('qv_window_layout', 'string',
-      ['number', 'number', 'number'],
-      [window.innerWidth, window.innerHeight, document.documentElement.clientWidth]));
+      ['number', 'number', 'number', 'number', 'number', 'number'],
+      [window.innerWidth, window.innerHeight, document.documentElement.clientWidth,
+       matchMedia('(pointer: coarse)').matches ? 1 : 0, designedSize.width, designedSize.height]));
+    scale = layout.phone ? 1 : layout.scale;
+    // The boxes and the working are drawn at the window's scale too.
+    document.documentElement.style.setProperty('--scale', String(scale));
     if (layout.phone) {
       layOutForPhone(layout);
       return;
     }
     if (phone) layOutAsDesigned();
-    const width = windowElement.offsetWidth;
-    const height = windowElement.offsetHeight;
-    const scale = Math.min(3, (window.innerWidth - 16) / width, (window.innerHeight - 16) / height);
     windowElement.style.transform = `scale(${scale})`;
-    // The boxes are drawn at the window's scale too.
-    document.documentElement.style.setProperty('--scale', String(scale));
-    windowElement.style.left = `${Math.max(0, (window.innerWidth - width * scale) / 2)}px`;
-    windowElement.style.top = `${Math.max(0, (window.innerHeight - height * scale) / 2)}px`;
+    windowElement.style.left = `${layout.left}px`;
+    windowElement.style.top = `${layout.top}px`;
   }
 
   function designedRow(name) {
@@ -124,6 +126,7 @@
 
   function layOutAsDesigned() {
     phone = false;
+    windowElement.querySelector('.menu-bar').style.height = '';
     desk().classList.remove('scrolls');
     windowElement.classList.remove('phone');
     windowElement.style.width = `${description.width}px`;
@@ -147,9 +150,9 @@
     phone = true;
     desk().classList.add('scrolls');
     windowElement.classList.add('phone');
-    Object.assign(windowElement.style, {transform: 'none', left: '0px', top: '0px',
-                                        width: `${layout.width}px`});
-    document.documentElement.style.setProperty('--scale', '1');
+    Object.assign(windowElement.style, {transform: 'none', left: `${layout.left}px`,
+                                        top: `${layout.top}px`, width: `${layout.width}px`});
+    windowElement.querySelector('.menu-bar').style.height = `${layout.menuBar}px`;
     for (const control of [...layout.display, ...layout.keys]) {
       const element = controls.get(control.name);
       element.style.zoom = control.zoom === 1 ? '' : String(control.zoom);
@@ -321,6 +324,7 @@
     showDialog: (json) => quorvelDialog.show(json).then(modalClosed),
     copyText,
     modalOpen,
+    scale: () => scale,
     // For key preview (keys.js) and the scenario runner (scenario.js).
     takesInput, keyDown, ready, idle,
     tabSequence: () => tabSequence,
