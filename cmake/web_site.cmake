@@ -54,7 +54,16 @@ string(REGEX REPLACE "\n[ \t]+" "\n" style "${style}")
 string(REGEX REPLACE "\n\n+" "\n" style "${style}")
 file(WRITE "${bundle_dir}/page.css" "${style}")
 content_named("${bundle_dir}/page.css" PAGE_CSS)
-content_named("${PROGRAM}/quorvel.js" PROGRAM_JS)
+# emscripten's loader too, its own top-level names as well but Module, which the page's
+# scripts set and read.
+execute_process(
+    COMMAND "${TERSER}" "${PROGRAM}/quorvel.js" --ecma 2020 --compress --toplevel
+            --mangle "reserved=['Module']" --output "${bundle_dir}/quorvel.js"
+    RESULT_VARIABLE minified)
+if(NOT minified EQUAL 0)
+    message(FATAL_ERROR "terser could not minify the program's loader")
+endif()
+content_named("${bundle_dir}/quorvel.js" PROGRAM_JS)
 content_named("${PROGRAM}/quorvel.wasm" PROGRAM_WASM)
 configure_file("${SOURCE}/index.html.in" "${OUT}/index.html" @ONLY)
 
