@@ -17,7 +17,7 @@ TEST(PageDescription, PlacesControlsInCssPixelsAtNinetySixDpi) {
     const std::string page = pageDescription();
     for (const char* fragment : {
              R"("width":432,"height":293,)",
-             R"({"face":"\"ＭＳ Ｐゴシック\", \"MS PGothic\", \"IPAPGothic\", )",
+             R"({"title":"Quorvel","face":"\"ＭＳ Ｐゴシック\", \"MS PGothic\", \"IPAPGothic\", )",
              R"("name":"Label9","caption":"","left":16,"top":24,"width":33,"height":17,)"
              R"("points":12,"bold":true,"back":"#FFFFFF","color":null,"align":"right",)",
              R"("name":"Label7","caption":"","left":64,"top":40,"width":41,"height":17,)"

@@ -13,6 +13,8 @@ namespace quorvel::ui {
 inline constexpr int kTwipsPerPixel = 15;
 inline constexpr int kClientWidthTwips = 6480;
 inline constexpr int kClientHeightTwips = 4395;
+// The window's caption, in its title bar (and what a screen reader calls the window).
+inline constexpr std::string_view kWindowCaption = "Quorvel";
 
 // Points and weight of a font that names the window's Japanese face; 0 points means the
 // window's default font.
@@ -20,6 +22,18 @@ struct FontChoice {
     double points = 0;
     bool bold = false;
 };
+
+inline constexpr double kPointsPerInch = 72;
+// The window's own font, which a control whose row names no size is drawn in.
+inline constexpr double kWindowPoints = 9;
+
+[[nodiscard]] constexpr double pointsOf(const FontChoice& font) {
+    return font.points > 0 ? font.points : kWindowPoints;
+}
+
+[[nodiscard]] constexpr double pixelsOfPoints(double points, double dotsPerInch) {
+    return points * dotsPerInch / kPointsPerInch;
+}
 
 enum class Alignment : std::uint8_t { Left, Right, Centre };
 

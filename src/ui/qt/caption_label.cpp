@@ -9,8 +9,6 @@
 namespace quorvel::ui {
 namespace {
 
-constexpr double kPointsPerInch = 72.0;
-
 QColor toQColor(Colour c) {
     return {static_cast<int>(c & 0xFFU), static_cast<int>((c >> 8U) & 0xFFU),
             static_cast<int>((c >> 16U) & 0xFFU)};
@@ -35,7 +33,7 @@ CaptionLabel::CaptionLabel(const LabelRow& row, QWidget* parent)
     setObjectName(toQString(row.name));
     setTextFormat(Qt::PlainText);
     setAlignment(toQtAlignment(row.alignment));
-    setFont(japaneseFont(row.font.points, row.font.bold));
+    setFont(japaneseFont(pointsOf(row.font), row.font.bold));
     if (row.text) {
         QPalette colours = palette();
         colours.setColor(QPalette::WindowText, toQColor(*row.text));

@@ -47,11 +47,11 @@ void followSelectionWithTabStop(QRadioButton* option) {
 MainWindow::MainWindow()
     : nativeKeyCodes_(nativeKeyCodesOf(QGuiApplication::platformName())) {
     setObjectName(QStringLiteral("Form1"));
-    setWindowTitle(QStringLiteral("Quorvel"));
+    setWindowTitle(toQString(kWindowCaption));
     // Built from the picture compiled in: reading it from a file or resource would make Qt load
     // every image-format plugin to find a reader, which costs start-up time.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(quorvel_icon))));
-    setFont(japaneseFont(9, false));
+    setFont(japaneseFont(kWindowPoints, false));
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));

@@ -8,16 +8,13 @@
 namespace quorvel::session {
 namespace {
 
-constexpr double kPointsPerInch = 72;
-constexpr double kDefaultPoints = 9; // the window's own font
 // A font engine may size a face a hair away from the size asked for.
 constexpr double kSizeTolerance = 0.01;
 
 ui::CaptionBox boxOf(const ui::LabelRow& row, const LabelDisplay& display) {
     const ui::PixelRect rect = ui::pixelRect(row.rect, display.layoutDotsPerInch);
-    const double points = row.font.points > 0 ? row.font.points : kDefaultPoints;
     return {static_cast<double>(rect.width), static_cast<double>(rect.height), row.alignment,
-            points * display.fontDotsPerInch / kPointsPerInch,
+            ui::pixelsOfPoints(ui::pointsOf(row.font), display.fontDotsPerInch),
             ui::legibleFloorPixels(display.fontDotsPerInch)};
 }
 

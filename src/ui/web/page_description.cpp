@@ -26,7 +26,7 @@ void rect(JsonWriter& json, const Rect& r) {
 }
 
 void font(JsonWriter& json, const FontChoice& choice) {
-    json.key("points").hundredths(choice.points).key("bold").boolean(choice.bold);
+    json.key("points").hundredths(pointsOf(choice)).key("bold").boolean(choice.bold);
 }
 
 void optionalColour(JsonWriter& json, const std::optional<Colour>& colour) {
@@ -154,7 +154,7 @@ std::string cssColour(Colour colour) {
 
 std::string pageDescription() {
     JsonWriter json;
-    json.beginObject().key("face").value(cssFaces());
+    json.beginObject().key("title").value(kWindowCaption).key("face").value(cssFaces());
     json.key("width").value(px(kClientWidthTwips)).key("height").value(px(kClientHeightTwips));
     array(json, "labels", labelTable(), label);
     array(json, "lines", lineTable(), line);

@@ -16,7 +16,7 @@ namespace {
 // CSS pixels are pixels at 96 dpi; the browser scales them for the screen.
 constexpr int kCssDpi = 96;
 // The working's text in CSS pixels, which are pixels at 96 dpi.
-constexpr double kWorkingPixels = session::kWorkingPoints * kCssDpi / 72;
+constexpr double kWorkingPixels = pixelsOfPoints(session::kWorkingPoints, kCssDpi);
 
 void rectJson(JsonWriter& json, const session::PixelRect& r) {
     json.value(r.x).value(r.y).value(r.width).value(r.height);

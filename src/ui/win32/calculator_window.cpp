@@ -54,9 +54,9 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance)
     RECT frame{0, 0, px(kClientWidthTwips), px(kClientHeightTwips)};
     AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
     // The window is attached to this object in WM_NCCREATE, before any other message.
-    CreateWindowExW(0, kWindowClass, L"Quorvel", kWindowStyle, CW_USEDEFAULT, CW_USEDEFAULT,
-                    frame.right - frame.left, frame.bottom - frame.top, nullptr, nullptr, instance,
-                    this);
+    CreateWindowExW(0, kWindowClass, widen(kWindowCaption).c_str(), kWindowStyle, CW_USEDEFAULT,
+                    CW_USEDEFAULT, frame.right - frame.left, frame.bottom - frame.top, nullptr,
+                    nullptr, instance, this);
     createMenu();
     fitClientArea();
     createControls();

@@ -10,10 +10,6 @@
 
 namespace quorvel::ui::win32 {
 
-double pixelsOfPoints(double points, int dpi) {
-    return points * dpi / 72.0;
-}
-
 HFONT createJapaneseFont(double pixels, bool bold) {
     // A negative height asks for the character height (the em), as a point size does.
     return CreateFontW(-static_cast<int>(std::lround(pixels)), 0, 0, 0, bold ? FW_BOLD : FW_NORMAL,

@@ -12,9 +12,6 @@ namespace quorvel::ui::win32 {
 // pixels (rounded to whole pixels, the only sizes GDI has).
 HFONT createJapaneseFont(double pixels, bool bold);
 
-// A font at a fractional point size on a display of dpi dots per inch, in pixels.
-double pixelsOfPoints(double points, int dpi);
-
 // The extent of UTF-8 text in the face at a pixel size, measured on dc: advance from GDI's text
 // extent, ink from the glyphs' black boxes, both in the face's own proportions.
 TextExtent measureText(HDC dc, bool bold, std::string_view text, double pixels);

@@ -15,7 +15,6 @@ namespace quorvel::ui::win32 {
 namespace {
 
 constexpr int kAnnouncementId = 500;
-constexpr double kDefaultFontPoints = 9;
 
 } // namespace
 
@@ -33,7 +32,7 @@ HWND CalculatorWindow::createChild(const wchar_t* windowClass, std::string_view 
 // The font of a button, the frame or an option at the present DPI, made once for each size and
 // weight: the window's 9 points where the table gives none.
 HFONT CalculatorWindow::fontOf(FontChoice choice) {
-    const double points = choice.points > 0 ? choice.points : kDefaultFontPoints;
+    const double points = pointsOf(choice);
     for (const auto& [made, font] : fonts_) {
         if (made.points == points && made.bold == choice.bold) {
             return font.get();

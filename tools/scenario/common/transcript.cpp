@@ -1,5 +1,6 @@
 #include "transcript.h"
 
+#include "ui/controls/control_tables.h"
 #include "ui/controls/json.h"
 
 #include <cstdio>
@@ -12,10 +13,6 @@ std::string colourText(Colour colour) {
     std::array<char, 16> text{};
     std::snprintf(text.data(), text.size(), "&H%06X", static_cast<unsigned>(colour & 0xFFFFFFU));
     return text.data();
-}
-
-std::string labelName(int number) {
-    return "Label" + std::to_string(number);
 }
 
 // The integers a step draws, in reading order: "-" before a number makes it negative. Words and
@@ -44,6 +41,10 @@ std::string integersDrawn(const std::vector<std::string>& drawn) {
 }
 
 } // namespace
+
+std::string labelName(int number) {
+    return std::string(ui::labelRow(static_cast<LabelId>(number)).name);
+}
 
 void WindowState::takeVariables(const FormVariables& vars) {
     TN = vars.TN;

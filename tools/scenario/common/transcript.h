@@ -13,6 +13,9 @@
 
 namespace quorvel::scenario {
 
+// The name of label `number` (1 … 12), as the window's tables give it: "Label7".
+[[nodiscard]] std::string labelName(int number);
+
 // What the user perceives of one label, read back from the real control.
 struct PerceivedLabel {
     std::string shown;   // the text as drawn, with its "…" when shortened

@@ -16,10 +16,6 @@ namespace {
 
 using ui::jsonString;
 
-std::string labelName(int number) {
-    return "Label" + std::to_string(number);
-}
-
 std::string readFromPage(const char* what, const std::string& name) {
     std::vector<char> text(65536);
     qv_read(what, name.c_str(), text.data(), static_cast<int>(text.size()));

@@ -92,10 +92,6 @@ void CALLBACK readWorkingWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/
     PostMessageW(GetFocus(), WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0000001U));
 }
 
-std::string labelName(int number) {
-    return "Label" + std::to_string(number);
-}
-
 // What a screen reader is told, as it hears it: each live-region event, with the control's text
 // at that moment. A WinEvent callback carries no pointer of its own.
 std::vector<std::string> heard;

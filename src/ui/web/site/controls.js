@@ -6,10 +6,9 @@
 
 (() => {
   // The point size of a control whose row names none: the window's default font.
-  const DEFAULT_POINTS = 9;
 
   function cssFont(face, points, bold) {
-    return `${bold ? 'bold ' : ''}${points || DEFAULT_POINTS}pt ${face}`;
+    return `${bold ? 'bold ' : ''}${points}pt ${face}`;
   }
 
   function place(element, r) {
@@ -49,7 +48,7 @@
         label.setAttribute('role', 'button');
         label.addEventListener('click', () => runEvent(row.click));
       }
-      labelFonts.set(row.name, {points: row.points || DEFAULT_POINTS, bold: row.bold});
+      labelFonts.set(row.name, {points: row.points, bold: row.bold});
       controls.set(row.name, label);
       return label;
     }

@@ -61,7 +61,7 @@
     windowElement = document.createElement('div');
     windowElement.id = 'window';
     windowElement.setAttribute('role', 'application');
-    windowElement.setAttribute('aria-label', 'Quorvel');
+    windowElement.setAttribute('aria-label', description.title);
     windowElement.style.width = `${description.width}px`;
     const client = document.createElement('div');
     client.className = 'client';
@@ -80,7 +80,7 @@
     }
     tabSequence = description.tabOrder.map((name) => controls.get(name))
       .filter((element) => element && (element.tagName === 'BUTTON' || element.tagName === 'INPUT'));
-    windowElement.append(make.titleBar('Quorvel'), make.menu(description.menu), client);
+    windowElement.append(make.titleBar(description.title), make.menu(description.menu), client);
     desk().append(windowElement);
     ended = false;
     designedSize = {width: windowElement.offsetWidth, height: windowElement.offsetHeight};
