@@ -9,8 +9,8 @@ namespace quorvel::ui::web {
 namespace {
 
 // The designed window as the page draws it at scale 1, title and menu bars included.
-constexpr double kWindowWidth = 434;
-constexpr double kWindowHeight = 340;
+const double kWindowWidth = designedWindowWidth();
+const double kWindowHeight = designedWindowHeight();
 
 struct Screen {
     const char* what;
@@ -23,7 +23,7 @@ struct Screen {
 class FitOn : public ::testing::TestWithParam<Screen> {};
 
 Viewport viewportOf(const Screen& screen) {
-    return {screen.width, screen.height, screen.width, screen.coarse, kWindowWidth, kWindowHeight};
+    return {screen.width, screen.height, screen.width, screen.coarse};
 }
 
 TEST_P(FitOn, ChoosesTheLayoutAFingerOrAMouseNeeds) {
@@ -66,6 +66,11 @@ INSTANTIATE_TEST_SUITE_P(
         }
         return name;
     });
+
+TEST(FitOn, TheDesignedWindowIsItsClientAreaAndItsFrame) {
+    EXPECT_DOUBLE_EQ(kWindowWidth, 1 + 432 + 1);
+    EXPECT_DOUBLE_EQ(kWindowHeight, 1 + 24 + 20 + 1 + 293 + 1);
+}
 
 TEST(FitOn, AFieldIsTheSmallestTarget) {
     EXPECT_DOUBLE_EQ(smallestDesignedTarget(), 17); // 255 twips at 96 dpi

@@ -46,6 +46,12 @@ const measure = (page) => page.evaluate(() => {
 try {
   const desktop = await openCalculator(browser, site.url, problems, {width: 1024, height: 768});
   const designedOrder = (await measure(desktop)).tabOrder;
+  // The program places the window from the size it reckons the page draws it at.
+  checkEqual('the designed window is drawn 434 × 340, as the program reckons',
+             await desktop.evaluate(() => {
+               const w = document.getElementById('window');
+               return [w.offsetWidth, w.offsetHeight];
+             }), [434, 340]);
   await desktop.close();
 
   for (const [width, height] of [[390, 844], [320, 568], [844, 390], [768, 1024]]) {

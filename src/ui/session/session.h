@@ -26,6 +26,8 @@ public:
 
     // Shows every label, runs the load step and puts the focus on 全て消す.
     void start();
+    // The last of the window's controls to have had the focus.
+    [[nodiscard]] std::string_view lastFocus() const { return lastFocus_; }
     // A click on a control or a menu command; a control without a handler does nothing.
     void activate(std::string_view control);
     void activate(Event event);

@@ -27,12 +27,10 @@ EMSCRIPTEN_KEEPALIVE void qv_event(int event) {
 
 // Where the window and its controls stand for the viewport, as JSON, until the next call.
 EMSCRIPTEN_KEEPALIVE const char* qv_window_layout(int viewportWidth, int viewportHeight,
-                                                  int clientWidth, int coarsePointer,
-                                                  double windowWidth, double windowHeight) {
+                                                  int clientWidth, int coarsePointer) {
     static std::string layout;
-    const quorvel::ui::web::WindowFit fit =
-        quorvel::ui::web::fitWindow({viewportWidth, viewportHeight, clientWidth, coarsePointer != 0,
-                                     windowWidth, windowHeight});
+    const quorvel::ui::web::WindowFit fit = quorvel::ui::web::fitWindow(
+        {viewportWidth, viewportHeight, clientWidth, coarsePointer != 0});
     layout = quorvel::ui::web::windowLayoutJson(fit);
     return layout.c_str();
 }

@@ -5,6 +5,7 @@
 #include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
 #include "ui/session/event_table.h"
+#include "ui/web/window_fit.h"
 
 #include <array>
 #include <cmath>
@@ -156,6 +157,12 @@ std::string pageDescription() {
     JsonWriter json;
     json.beginObject().key("title").value(kWindowCaption).key("face").value(cssFaces());
     json.key("width").value(px(kClientWidthTwips)).key("height").value(px(kClientHeightTwips));
+    json.key("windowFrame").beginObject().key("border").hundredths(kPageFrame.border);
+    json.key("titleBar")
+        .hundredths(kPageFrame.titleBar)
+        .key("menuBar")
+        .hundredths(kPageFrame.menuBar);
+    json.key("menuRule").hundredths(kPageFrame.menuRule).end();
     array(json, "labels", labelTable(), label);
     array(json, "lines", lineTable(), line);
     array(json, "buttons", buttonTable(), button);

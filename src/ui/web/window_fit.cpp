@@ -35,6 +35,15 @@ void placed(JsonWriter& json, std::string_view key, const std::vector<PlacedCont
 
 } // namespace
 
+double designedWindowWidth() {
+    return pixelsOf(kClientWidthTwips, kCssDpi) + 2 * kPageFrame.border;
+}
+
+double designedWindowHeight() {
+    return pixelsOf(kClientHeightTwips, kCssDpi) + kPageFrame.titleBar + kPageFrame.menuBar +
+           kPageFrame.menuRule + 2 * kPageFrame.border;
+}
+
 double smallestDesignedTarget() {
     double smallest = kFinger;
     const auto take = [&smallest](const Rect& r) {
@@ -58,11 +67,10 @@ double smallestDesignedTarget() {
 
 WindowFit fitWindow(const Viewport& viewport) {
     WindowFit fit;
-    if (viewport.windowWidth <= 0 || viewport.windowHeight <= 0) {
-        return fit;
-    }
-    fit.scale = std::min({kMostScale, (viewport.width - kScreenMargin) / viewport.windowWidth,
-                          (viewport.height - kScreenMargin) / viewport.windowHeight});
+    const double width = designedWindowWidth();
+    const double height = designedWindowHeight();
+    fit.scale = std::max(0.1, std::min({kMostScale, (viewport.width - kScreenMargin) / width,
+                                        (viewport.height - kScreenMargin) / height}));
     const bool upright = viewport.width < kPhoneBreakpoint && viewport.height > viewport.width;
     const bool tooSmallForAFinger =
         viewport.coarsePointer && fit.scale * smallestDesignedTarget() < kFinger;
@@ -74,8 +82,8 @@ WindowFit fitWindow(const Viewport& viewport) {
         fit.left = (viewport.clientWidth - fit.phone->width) / 2;
         return fit;
     }
-    fit.left = std::max(0.0, (viewport.width - viewport.windowWidth * fit.scale) / 2);
-    fit.top = std::max(0.0, (viewport.height - viewport.windowHeight * fit.scale) / 2);
+    fit.left = std::max(0.0, (viewport.width - width * fit.scale) / 2);
+    fit.top = std::max(0.0, (viewport.height - height * fit.scale) / 2);
     return fit;
 }
 

@@ -11,13 +11,25 @@
 // 44 pixels (a phone on its side, a tablet). Every size is in CSS pixels.
 namespace quorvel::ui::web {
 
+// The designed window's frame round its client area as the page draws it, in CSS pixels: known
+// here, so that the page never has to lay the window out to learn its size.
+struct PageFrame {
+    double border = 1;
+    double titleBar = 24;
+    double menuBar = 20;
+    double menuRule = 1; // the line below the menu bar
+};
+inline constexpr PageFrame kPageFrame{};
+
+// The designed window's size at scale 1, its frame included.
+[[nodiscard]] double designedWindowWidth();
+[[nodiscard]] double designedWindowHeight();
+
 struct Viewport {
     int width = 0; // the page's viewport
     int height = 0;
     int clientWidth = 0; // the viewport without a scroll bar
     bool coarsePointer = false;
-    double windowWidth = 0; // the designed window as drawn unscaled, title and menu bars too
-    double windowHeight = 0;
 };
 
 // The phone layout's menu bar, a finger's height.

@@ -6,7 +6,7 @@
 #include "ui/win32/clipboard.h"
 #include "ui/win32/described_window.h"
 #include "ui/win32/fonts.h"
-#include "ui/win32/message_guard.h"
+#include "ui/win32/owned_window_proc.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/text.h"
 
@@ -49,7 +49,7 @@ CalculatorWindow::CalculatorWindow(HINSTANCE instance)
     INITCOMMONCONTROLSEX common{sizeof(INITCOMMONCONTROLSEX),
                                 ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
     InitCommonControlsEx(&common);
-    registerWindowClass(instance, &windowProc);
+    registerWindowClass(instance, &ownedWindowProc<CalculatorWindow>);
 
     RECT frame{0, 0, px(kClientWidthTwips), px(kClientHeightTwips)};
     AdjustWindowRectEx(&frame, kWindowStyle, TRUE, 0);
@@ -105,7 +105,8 @@ int CalculatorWindow::px(int twips) const {
 void CalculatorWindow::show(int showCommand) {
     ShowWindow(hwnd_, showCommand);
     UpdateWindow(hwnd_);
-    SetFocus(control("Command2"));
+    // The focus the session gave before the window was shown, which Windows does not keep.
+    focusControl(session_.lastFocus());
 }
 
 HWND CalculatorWindow::control(std::string_view name) const {
@@ -149,21 +150,6 @@ bool CalculatorWindow::preTranslate(MSG& message) {
     }
     // The key is not consumed: the focused control still receives it.
     return IsDialogMessageW(hwnd_, &message) != FALSE;
-}
-
-LRESULT CALLBACK CalculatorWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                              LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<CalculatorWindow*>(
-            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<CalculatorWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return guardedMessage(hwnd, [&] { return self->handleMessage(message, wParam, lParam); });
 }
 
 LRESULT CalculatorWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

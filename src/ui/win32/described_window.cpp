@@ -2,8 +2,8 @@
 
 #include "ui/win32/clipboard.h"
 #include "ui/win32/fonts.h"
-#include "ui/win32/message_guard.h"
 #include "ui/win32/named_accessible.h"
+#include "ui/win32/owned_window_proc.h"
 #include "ui/win32/text.h"
 
 #include <algorithm>
@@ -52,7 +52,7 @@ DescribedWindow::DescribedWindow(HINSTANCE instance, HWND owner, int dpi,
     , dpi_(dpi)
     , pixels_(std::round(pixelsOfPoints(session::kWorkingPoints, dpi)))
     , dialog_(dialog) {
-    registerClass(instance, &windowProc);
+    registerClass(instance, &ownedWindowProc<DescribedWindow>);
     const RECT area = workArea();
     {
         HDC screen = GetDC(nullptr);
@@ -215,21 +215,6 @@ void DescribedWindow::carryOut(session::DialogCommand command) {
         open_ = false;
         return;
     }
-}
-
-LRESULT CALLBACK DescribedWindow::windowProc(HWND hwnd, UINT message, WPARAM wParam,
-                                             LPARAM lParam) {
-    if (message == WM_NCCREATE) {
-        auto* self = static_cast<DescribedWindow*>(
-            reinterpret_cast<const CREATESTRUCTW*>(lParam)->lpCreateParams);
-        self->hwnd_ = hwnd;
-        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
-    auto* self = reinterpret_cast<DescribedWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-    if (self == nullptr) {
-        return DefWindowProcW(hwnd, message, wParam, lParam);
-    }
-    return guardedMessage(hwnd, [&] { return self->handleMessage(message, wParam, lParam); });
 }
 
 LRESULT DescribedWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

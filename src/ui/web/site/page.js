@@ -14,7 +14,6 @@
   let ended = false;
   let description = null; // what the program handed over: the tables, and the phone layout
   let phone = false; // laid out for a phone or another touch screen
-  let designedSize = null; // of the designed window, unscaled
   let scale = 1; // the window's, and its boxes' and working's
   let readout = null; // on a phone: the whole value of a shortened field, shown on a tap
   const canvas = document.createElement('canvas').getContext('2d');
@@ -80,11 +79,18 @@
     }
     tabSequence = description.tabOrder.map((name) => controls.get(name))
       .filter((element) => element && (element.tagName === 'BUTTON' || element.tagName === 'INPUT'));
-    windowElement.append(make.titleBar(description.title), make.menu(description.menu), client);
-    desk().append(windowElement);
+    const frame = description.windowFrame;
+    const titleBar = make.titleBar(description.title);
+    titleBar.style.height = `${frame.titleBar}px`;
+    const menuBar = make.menu(description.menu);
+    menuBar.style.height = `${frame.menuBar}px`;
+    menuBar.style.borderBottomWidth = `${frame.menuRule}px`;
+    windowElement.style.borderWidth = `${frame.border}px`;
+    windowElement.append(titleBar, menuBar, client);
     ended = false;
-    designedSize = {width: windowElement.offsetWidth, height: windowElement.offsetHeight};
+    // Placed before it joins the page, so that reading the viewport lays out only the page.
     fit();
+    desk().append(windowElement);
   }
 
   function remove() {
@@ -99,13 +105,14 @@
 
   // The program decides how the window meets the screen (ui/web/window_fit.cpp): the designed
   // window scaled as a whole, or, on a phone and wherever a finger's targets would be too small,
-  // the phone layout it arranges. The designed window's size is measured as it was built.
+  // the phone layout it arranges. The page never measures the window, which would lay it out
+  // before its first frame.
   function fit() {
     if (!windowElement) return;
     const layout = JSON.parse(Module.ccall('qv_window_layout', 'string',
-      ['number', 'number', 'number', 'number', 'number', 'number'],
+      ['number', 'number', 'number', 'number'],
       [window.innerWidth, window.innerHeight, document.documentElement.clientWidth,
-       matchMedia('(pointer: coarse)').matches ? 1 : 0, designedSize.width, designedSize.height]));
+       matchMedia('(pointer: coarse)').matches ? 1 : 0]));
     scale = layout.phone ? 1 : layout.scale;
     // The boxes and the working are drawn at the window's scale too.
     document.documentElement.style.setProperty('--scale', String(scale));
@@ -126,7 +133,8 @@
 
   function layOutAsDesigned() {
     phone = false;
-    windowElement.querySelector('.menu-bar').style.height = '';
+    windowElement.querySelector('.menu-bar').style.height = `${description.windowFrame.menuBar}px`;
+    windowElement.style.borderWidth = `${description.windowFrame.border}px`;
     desk().classList.remove('scrolls');
     windowElement.classList.remove('phone');
     windowElement.style.width = `${description.width}px`;
@@ -153,6 +161,7 @@
     Object.assign(windowElement.style, {transform: 'none', left: `${layout.left}px`,
                                         top: `${layout.top}px`, width: `${layout.width}px`});
     windowElement.querySelector('.menu-bar').style.height = `${layout.menuBar}px`;
+    windowElement.style.borderWidth = '0px';
     for (const control of [...layout.display, ...layout.keys]) {
       const element = controls.get(control.name);
       element.style.zoom = control.zoom === 1 ? '' : String(control.zoom);
