@@ -20,10 +20,10 @@ function(content_named file var)
     set_property(GLOBAL APPEND PROPERTY site_assets "${name}")
 endfunction()
 
-# The scripts in the order they run, as one file, minified: one request instead of six, and
+# The scripts in the order they run, as one file, minified: one request instead of seven, and
 # less than a quarter of their size to download. start.js, last, loads the program. The top-level
 # names stay as they are, because the scripts call one another by them.
-set(scripts box.js dialog.js controls.js page.js keys.js)
+set(scripts box.js dialog.js controls.js clipboard.js page.js keys.js)
 if(HOOKS)
     list(APPEND scripts scenario.js)
 endif()

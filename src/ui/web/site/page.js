@@ -241,8 +241,16 @@
     return controls.get(name).checked;
   }
 
+  // The first focus waits for a task of its own: given while the window is being built, it would
+  // force the browser's first style and layout, with the Japanese face, into that one long task.
+  let started = false;
+  let firstFocus = null; // the control to focus once the window is built
   function focus(name) {
-    controls.get(name).focus({preventScroll: true});
+    if (started) {
+      controls.get(name).focus({preventScroll: true});
+    } else {
+      firstFocus = name;
+    }
   }
 
   // 終了: a tab cannot close itself, so the window goes and the page says so. After a fault the
@@ -279,7 +287,7 @@
   }
 
   function readFocus() {
-    return document.activeElement?.dataset?.name ?? '';
+    return firstFocus ?? document.activeElement?.dataset?.name ?? '';
   }
 
   // What key preview needs (keys.js): whether the window takes input, and the handler to run.
@@ -311,27 +319,13 @@
   let resolveReady;
   const ready = new Promise((resolve) => { resolveReady = resolve; });
 
-  // Ctrl+C copies the answer the program hands over: through the clipboard API where the page
-  // may use it, and through the copy event that the same key raises everywhere else.
-  let toCopy = null;
-  function copyText(text) {
-    toCopy = text;
-    navigator.clipboard?.writeText(text).catch(() => {});
-  }
-  document.addEventListener('copy', (e) => {
-    if (toCopy === null || String(getSelection() ?? '') !== '') return;
-    e.clipboardData.setData('text/plain', toCopy);
-    e.preventDefault();
-    toCopy = null;
-  });
-
   window.quorvelPage = {
     // The window's toolkit operations, as the program calls them (bridge.js).
     build, remove, showLabel, setLineVisible, optionSelected, focus, end, announce, measure,
     readFocus,
     messageBox: (text, title, error) => quorvelBox.show(text, title, error).then(modalClosed),
     showDialog: (json) => quorvelDialog.show(json).then(modalClosed),
-    copyText,
+    copyText: quorvelCopyText,
     modalOpen,
     scale: () => scale,
     // For key preview (keys.js) and the scenario runner (scenario.js).
@@ -343,10 +337,13 @@
   };
   // The window is built by the program's main(); the page is ready once it has run.
   window.Module = {
-    postRun: [() => {
+    postRun: [() => setTimeout(() => {
+      started = true;
+      if (firstFocus !== null) focus(firstFocus);
+      firstFocus = null;
       performance.mark('quorvel-window-built');
       resolveReady();
-    }],
+    }, 0)],
   };
   window.addEventListener('resize', fit);
 })();
