@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
-# The installer under Wine: installed silently, the program and its licence are under Program
-# Files, the Start-menu shortcut points at the program with its icon, the program starts from
-# there and ends with status 0, and the installed-programs entry carries the version. With the
-# calculator running: an uninstall that cannot close it (a box is open) removes nothing and says
-# so; an install over it closes it first; an uninstall closes it, then removes the files, the
-# shortcut and the entry.
+# The installer under Wine: installed silently, the program, its licence and its read-me are
+# under Program Files, the Start-menu shortcut points at the program with its icon, the program
+# starts from there and ends with status 0, and the installed-programs entry carries the
+# version. With the calculator running: an uninstall that cannot close it (a box is open) removes
+# nothing and says so; an install over it closes it first; an uninstall closes it, then removes
+# the files, the shortcut and the entry.
 source "$(dirname "$0")/../lib/checks.bash"
 wine_() { "$RUN_WINE" "$@" | tr -d '\r'; }
 probe() { wine_ "$PROBE" "$@"; }
@@ -51,7 +51,7 @@ grep -qxF "Quorvel 1.2.0" <<<"$page" || fail "no branding line 'Quorvel 1.2.0' i
 echo "ok: the installer's branding line is 'Quorvel 1.2.0'"
 
 wine_ "Z:$INSTALLER" /S
-for file in quorvel.exe LICENSE.txt uninstall.exe; do
+for file in quorvel.exe LICENSE.txt README-ja.txt uninstall.exe; do
     [[ -f "$program_dir/$file" ]] || fail "$file is not installed"
     echo "ok: Program Files/Quorvel/$file"
 done
@@ -81,9 +81,11 @@ status=0
 wait "$program" || status=$?
 expect_eq "the installed program's exit status" "$status" 0
 
-# LICENSE.txt as installed has Windows line endings throughout.
-expect_eq "LICENSE.txt: lines ending in CR LF" "$(grep -c $'\r$' "$program_dir/LICENSE.txt")" \
-    "$(wc -l <"$program_dir/LICENSE.txt")"
+# The texts as installed have Windows line endings throughout.
+for text in LICENSE.txt README-ja.txt; do
+    expect_eq "$text: lines ending in CR LF" "$(grep -c $'\r$' "$program_dir/$text")" \
+        "$(wc -l <"$program_dir/$text")"
+done
 
 # A calculator with its version box open cannot close: the uninstaller says so (silently, with
 # its exit status), and removes nothing. Run in place (_?=) so that its status can be read; the
