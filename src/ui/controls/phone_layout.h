@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -25,9 +26,9 @@ struct PhoneKey {
     int height;
 };
 
-constexpr int kPhoneReferenceWidth = 320;
+inline constexpr int kPhoneReferenceWidth = 320;
 // Where each row of the display starts in the designed window, in twips.
-constexpr int kPhoneRowStartTwips[3] = {240, 2280, 3840};
+inline constexpr std::array kPhoneRowStartTwips{240, 2280, 3840};
 
 [[nodiscard]] std::span<const PhoneDisplayRow> phoneDisplay();
 [[nodiscard]] std::span<const PhoneKey> phoneKeys();

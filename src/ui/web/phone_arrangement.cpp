@@ -55,7 +55,7 @@ struct Rows {
     }
     [[nodiscard]] double start(const DisplayItem& item) const {
         const int designedRow = joined && item.row == 1 ? 0 : item.row;
-        return pixelsOf(kPhoneRowStartTwips[designedRow], kCssDpi);
+        return pixelsOf(kPhoneRowStartTwips.at(static_cast<std::size_t>(designedRow)), kCssDpi);
     }
     [[nodiscard]] int count() const { return joined ? 2 : 3; }
 };
