@@ -5,6 +5,7 @@
 #include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
 #include "ui/session/event_table.h"
+#include "ui/web/css_units.h"
 #include "ui/web/window_fit.h"
 
 #include <array>
@@ -15,7 +16,6 @@ namespace quorvel::ui::web {
 namespace {
 
 // CSS pixels are pixels at 96 dpi.
-constexpr int kCssDpi = 96;
 
 int px(int twips) {
     return pixelsOf(twips, kCssDpi);

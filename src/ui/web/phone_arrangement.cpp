@@ -4,6 +4,7 @@
 #include "ui/controls/geometry.h"
 #include "ui/controls/phone_layout.h"
 #include "ui/session/event_table.h"
+#include "ui/web/css_units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -12,10 +13,7 @@
 namespace quorvel::ui::web {
 namespace {
 
-constexpr int kCssDpi = 96;
 constexpr double kMargin = 8;
-// Between the centres of two fields a finger can tell apart.
-constexpr double kFinger = 44;
 // The display is never zoomed more than this, so that the keys keep room.
 constexpr double kMostZoom = 2;
 // Rows far enough apart that a field of one and a field of the next are a finger apart too.

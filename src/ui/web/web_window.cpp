@@ -2,6 +2,7 @@
 
 #include "ui/controls/control_tables.h"
 #include "ui/controls/json.h"
+#include "ui/web/css_units.h"
 #include "ui/web/page_bridge.h"
 #include "ui/web/page_description.h"
 
@@ -13,8 +14,6 @@
 namespace quorvel::ui::web {
 namespace {
 
-// CSS pixels are pixels at 96 dpi; the browser scales them for the screen.
-constexpr int kCssDpi = 96;
 // The working's text in CSS pixels, which are pixels at 96 dpi.
 constexpr double kWorkingPixels = pixelsOfPoints(session::kWorkingPoints, kCssDpi);
 

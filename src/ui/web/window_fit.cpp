@@ -4,6 +4,7 @@
 #include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
 #include "ui/session/event_table.h"
+#include "ui/web/css_units.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,8 +12,6 @@
 namespace quorvel::ui::web {
 namespace {
 
-constexpr int kCssDpi = 96;
-constexpr double kFinger = 44;
 // Room left round the scaled window.
 constexpr double kScreenMargin = 16;
 // Larger than this the window would only look coarse.
