@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Start-up of the Windows program under Wine (launch → first top-level window mapped, waited for
-# on X events by x11-probe) side by side with the barest Win32 window (one static control and a
-# menu bar), in interleaved rounds under one Wine server kept running, on a private Xvfb without
-# a window manager. Prints the medians and their ratio.
+# on X events by x11-probe) side by side with three yardsticks made with the plain API: the
+# barest window (one static control and a menu bar of three commands), that window with the
+# calculator's 39 native controls in one font, and those controls under the calculator's own
+# manifest. Interleaved rounds under one Wine server kept running, on a private Xvfb without a
+# window manager. Prints the medians and the program's ratios to the yardsticks.
 #   bench/wine_startup.sh [ROUNDS]     (default 15; builds in build/bench-windows)
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -17,7 +19,8 @@ if [[ -z "${QUORVEL_BENCH_DISPLAY:-}" ]]; then
     cmake -S . -B build/bench-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64-x86_64.cmake -DQUORVEL_BUILD_BENCHMARKS=ON \
         -DQUORVEL_BUILD_TESTS=ON >/dev/null
-    cmake --build build/bench-windows --target quorvel bare-window host_x11_probe >/dev/null
+    cmake --build build/bench-windows --target quorvel bare-window controls-window \
+        controls-window-manifest host_x11_probe >/dev/null
     export QUORVEL_BENCH_DISPLAY=1
     exec xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" "$0" "$@"
 fi
@@ -25,9 +28,12 @@ fi
 probe=build/bench-windows/tests/win32/x11-probe
 wine=tools/wine/run-wine
 export WINEPREFIX="${WINEPREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/quorvel/wineprefix}"
+yardsticks=build/bench-windows/bench/win32
 declare -A command=([quorvel]=build/bench-windows/src/quorvel.exe
-                    [bare]=build/bench-windows/bench/win32/bare-window.exe)
-programs=(quorvel bare)
+                    [bare]=$yardsticks/bare-window.exe
+                    [controls]=$yardsticks/controls-window.exe
+                    [manifest]=$yardsticks/controls-window-manifest.exe)
+programs=(quorvel bare controls manifest)
 
 # One Wine server for every run, started and warmed up before the first measured one.
 wineserver -k 2>/dev/null || true
@@ -57,5 +63,9 @@ for p in "${programs[@]}"; do
     med[$p]=$(median <<<"${times[$p]}")
     printf '%-12s %10.1f\n' "$p" "${med[$p]}"
 done
-awk -v q="${med[quorvel]}" -v b="${med[bare]}" 'BEGIN {printf "quorvel / bare start: %.2f\n", q / b}'
+ratio() { awk -v q="${med[quorvel]}" -v y="${med[$1]}" -v what="$2" \
+              'BEGIN {printf "quorvel / %s: %.2f\n", what, q / y}'; }
+ratio manifest "39 controls with the same manifest"
+ratio controls "39 controls"
+ratio bare "one static"
 echo "($rounds interleaved rounds under $(wine --version 2>/dev/null), $(date -u +%F), $(nproc) cores)"

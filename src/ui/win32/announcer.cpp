@@ -1,8 +1,7 @@
 #include "ui/win32/announcer.h"
 
+#include "ui/win32/accessibility_api.h"
 #include "ui/win32/text.h"
-
-#include <oleacc.h>
 
 namespace quorvel::ui::win32 {
 namespace {
@@ -21,12 +20,13 @@ constexpr int kPolite = 1;
 // Where the system has no property services (older Windows, Wine), the control still changes
 // its text and raises the event; only the live-region mark is missing.
 void markAsLiveRegion(HWND control) {
-    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+    const AccessibilityApi* api = accessibilityApi();
+    if (api == nullptr) {
         return;
     }
     IAccPropServices* services = nullptr;
-    if (SUCCEEDED(CoCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
-                                   kIAccPropServices, reinterpret_cast<void**>(&services)))) {
+    if (SUCCEEDED(api->coCreateInstance(kAccPropServices, nullptr, CLSCTX_INPROC_SERVER,
+                                        kIAccPropServices, reinterpret_cast<void**>(&services)))) {
         VARIANT polite{};
         polite.vt = VT_I4;
         polite.lVal = kPolite;
@@ -42,10 +42,14 @@ Announcer::Announcer(HWND parent, HINSTANCE instance, int id)
     : control_(CreateWindowExW(0, L"STATIC", L"", WS_CHILD | WS_VISIBLE | SS_NOPREFIX, 0, 0, 1, 1,
                                parent, nullptr, instance, nullptr)) {
     SetWindowLongPtrW(control_, GWLP_ID, id);
-    markAsLiveRegion(control_);
 }
 
 void Announcer::announce(std::string_view message) {
+    // Marked before the first message only: the mark needs COM, which most sessions never load.
+    if (!marked_) {
+        markAsLiveRegion(control_);
+        marked_ = true;
+    }
     SetWindowTextW(control_, widen(message).c_str());
     NotifyWinEvent(EVENT_OBJECT_LIVEREGIONCHANGED, control_, OBJID_CLIENT, CHILDID_SELF);
 }

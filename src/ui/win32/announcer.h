@@ -8,7 +8,7 @@ namespace quorvel::ui::win32 {
 
 // Speaks a short message through the screen reader (Narrator, NVDA): a one-pixel static control
 // marked as a polite live region, whose text is replaced and announced with
-// EVENT_OBJECT_LIVEREGIONCHANGED.
+// EVENT_OBJECT_LIVEREGIONCHANGED. The live-region mark is set before the first message.
 class Announcer {
 public:
     Announcer(HWND parent, HINSTANCE instance, int id);
@@ -22,6 +22,7 @@ public:
 
 private:
     HWND control_;
+    bool marked_ = false;
 };
 
 } // namespace quorvel::ui::win32

@@ -1,6 +1,6 @@
 #include "ui/win32/named_accessible.h"
 
-#include <oleacc.h>
+#include "ui/win32/accessibility_api.h"
 
 #include <utility>
 
@@ -18,11 +18,12 @@ bool isSelf(const VARIANT& child) {
     return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
 }
 
+// Called only on an object made after the functions were loaded.
 HRESULT copyOut(const std::wstring& text, BSTR* out) {
     if (out == nullptr) {
         return E_INVALIDARG;
     }
-    *out = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+    *out = accessibilityApi()->sysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
     return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
@@ -177,13 +178,17 @@ private:
 LRESULT accessibleObjectWithName(HWND control, WPARAM wParam, const std::wstring& name,
                                  const std::wstring& description,
                                  const std::vector<std::wstring>& itemNames) {
+    const AccessibilityApi* api = accessibilityApi();
+    if (api == nullptr) {
+        return 0;
+    }
     IAccessible* standard = nullptr;
-    if (FAILED(CreateStdAccessibleObject(control, OBJID_CLIENT, kIAccessible,
-                                         reinterpret_cast<void**>(&standard)))) {
+    if (FAILED(api->createStdAccessibleObject(control, OBJID_CLIENT, kIAccessible,
+                                              reinterpret_cast<void**>(&standard)))) {
         return 0;
     }
     auto* named = new NamedAccessible(standard, name, description, itemNames);
-    const LRESULT result = LresultFromObject(kIAccessible, wParam, named);
+    const LRESULT result = api->lresultFromObject(kIAccessible, wParam, named);
     named->Release();
     return result;
 }

@@ -6,6 +6,8 @@
 
 #include "ui/win32/calculator_window.h"
 
+#include <objbase.h>
+
 #include <fcntl.h>
 #include <io.h>
 
@@ -30,6 +32,12 @@ int main(int argc, char* argv[]) {
     // The transcript's bytes as they are: UTF-8, lines ending in a line feed alone.
     _setmode(_fileno(stdout), _O_BINARY);
 
+    // The runner reads the window as a screen reader does, through COM, which the calculator
+    // itself initialises only when a screen reader first asks.
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
+        std::cerr << "quorvel-scenario: COM cannot be initialised\n";
+        return 2;
+    }
     quorvel::ui::win32::CalculatorWindow window(GetModuleHandleW(nullptr));
     window.show(SW_SHOWNORMAL);
     SetForegroundWindow(window.handle());
