@@ -292,6 +292,12 @@ std::string CalculatorWindow::focusedControl() const {
 }
 
 void CalculatorWindow::focusControl(std::string_view name) {
+    // Before the window is shown, show() gives the focus: Windows does not keep it on a hidden
+    // window, and under Wine giving it there activates the window, which takes longer than
+    // making all its controls.
+    if (IsWindowVisible(hwnd_) == FALSE) {
+        return;
+    }
     if (HWND target = control(name); target != nullptr) {
         SetFocus(target);
     }
