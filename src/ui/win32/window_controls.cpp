@@ -3,6 +3,7 @@
 #include "ui/controls/control_tables.h"
 #include "ui/controls/geometry.h"
 #include "ui/session/event_table.h"
+#include "ui/win32/described_control.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/text.h"
 
@@ -68,20 +69,19 @@ void CalculatorWindow::createControl(std::string_view name) {
     }
     for (const ButtonRow& row : buttonTable()) {
         if (row.name == name) {
-            controls_.push_back(
-                {row.name,
-                 createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
-                             row.rect, id, row.font),
-                 id});
+            HWND button = createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
+                                      row.rect, id, row.font);
+            describeControl(button, row.description);
+            controls_.push_back({row.name, button, id});
             return;
         }
     }
     const FrameRow& frameRow = displayModeFrame();
     if (frameRow.name == name) {
-        controls_.push_back({frameRow.name,
-                             createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX | WS_GROUP,
-                                         frameRow.rect, id, {}),
-                             id});
+        HWND frame =
+            createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX | WS_GROUP, frameRow.rect, id, {});
+        describeControl(frame, frameRow.description);
+        controls_.push_back({frameRow.name, frame, id});
         return;
     }
     for (const OptionRow& row : optionTable()) {
@@ -94,6 +94,7 @@ void CalculatorWindow::createControl(std::string_view name) {
             HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON | group,
                                       inWindow(row, frameRow), id, {});
             SendMessageW(option, BM_SETCHECK, row.selected ? BST_CHECKED : BST_UNCHECKED, 0);
+            describeControl(option, row.description);
             controls_.push_back({row.name, option, id});
             return;
         }
