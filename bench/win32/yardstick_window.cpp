@@ -1,7 +1,8 @@
-// The yardstick for the Windows program's start-up with its controls: the bare window with the
+// The yardsticks for the Windows program's start-up, made with nothing but the plain API: a window
+// with a menu bar of three commands and either one static control (ONE_STATIC) or the
 // calculator's 39 native controls (12 statics, 23 push buttons, a group box, two options and the
-// one-pixel static the screen reader's announcements go through), all in one shared font, made
-// with nothing but the plain API. Built twice: with and without the calculator's manifest.
+// one-pixel static the screen reader's announcements go through), all in one shared font. The 39
+// are built twice: with and without the calculator's manifest.
 #include <windows.h>
 
 #include <array>
@@ -14,6 +15,9 @@ struct ControlKind {
     int count;
 };
 
+#ifdef ONE_STATIC
+constexpr std::array kControls{ControlKind{L"STATIC", SS_NOPREFIX, 1}};
+#else
 constexpr std::array kControls{
     ControlKind{L"STATIC", SS_NOPREFIX, 12},
     ControlKind{L"BUTTON", BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP, 23},
@@ -21,6 +25,7 @@ constexpr std::array kControls{
     ControlKind{L"BUTTON", BS_AUTORADIOBUTTON, 2},
     ControlKind{L"STATIC", SS_NOPREFIX, 1},
 };
+#endif
 
 LRESULT CALLBACK windowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
@@ -39,15 +44,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE /*previous*/, LPSTR /*commandLi
     windowClass.lpfnWndProc = windowProc;
     windowClass.hInstance = instance;
     windowClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    windowClass.lpszClassName = L"ControlsWindow";
+    windowClass.lpszClassName = L"Yardstick";
     RegisterClassExW(&windowClass);
     HMENU bar = CreateMenu();
     AppendMenuW(bar, MF_STRING, 1, L"終了");
     AppendMenuW(bar, MF_STRING, 2, L"全て消す");
     AppendMenuW(bar, MF_STRING, 3, L"版");
-    HWND hwnd =
-        CreateWindowExW(0, L"ControlsWindow", L"Controls", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
-                        CW_USEDEFAULT, 440, 340, nullptr, bar, instance, nullptr);
+    HWND hwnd = CreateWindowExW(0, L"Yardstick", L"Yardstick", WS_OVERLAPPEDWINDOW, CW_USEDEFAULT,
+                                CW_USEDEFAULT, 440, 340, nullptr, bar, instance, nullptr);
     HFONT font = CreateFontW(-12, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET,
                              OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                              DEFAULT_PITCH | FF_DONTCARE, L"ＭＳ Ｐゴシック");
