@@ -41,14 +41,28 @@ cancel_page() {
     fail "the page did not close"
 }
 "$RUN_WINE" "Z:$INSTALLER" &
-probe texts 30000 "Quorvel " >/dev/null || fail "the installer shows no window"
+welcome=$(probe texts 30000 "Quorvel ") || fail "the installer shows no window"
 probe press "Quorvel " 1 # 次へ
 page=$(probe texts 5000 "Quorvel ")
+probe press "Quorvel " 1 # 同意する
+folder=$(probe texts 5000 "Quorvel ")
 cancel_page
 wait
 grep -qxF "Quorvel 1.2.0" <<<"$page" || fail "no branding line 'Quorvel 1.2.0' in: $page"
 ! grep -q "Nullsoft" <<<"$page" || fail "the installer names its maker: $page"
 echo "ok: the installer's branding line is 'Quorvel 1.2.0'"
+# The pages' texts in today's spelling, and only what applies to this installer.
+current_texts() {
+    ! grep -P 'フォルダ(?!ー)|コンピュータ(?!ー)' <<<"$2" || fail "old spellings on $1"
+    ! grep -E '再起動|システム ファイル|アンインストールされます' <<<"$2" ||
+        fail "texts that do not apply on $1"
+    echo "ok: the texts on $1 are current and apply"
+}
+current_texts "the welcome page" "$welcome"
+grep -qF "セットアップは、Quorvel のインストールをご案内します。" <<<"$welcome" ||
+    fail "no welcome text in: $welcome"
+current_texts "the folder page" "$folder"
+grep -qF "インストール先のフォルダー" <<<"$folder" || fail "no destination frame in: $folder"
 
 wine_ "Z:$INSTALLER" /S
 for file in quorvel.exe LICENSE.txt README-ja.txt uninstall.exe; do
@@ -115,6 +129,7 @@ cancel_page
 grep -qxF "アンインストール(&U)" <<<"$page" || fail "no button アンインストール(&U) in: $page"
 ! grep -q "ｱﾝｲﾝｽﾄｰﾙ" <<<"$page" || fail "half-width katakana in: $page"
 echo "ok: the uninstaller's button reads アンインストール(&U)"
+current_texts "the uninstaller's page" "$page"
 
 # Uninstalling while it runs closes it and removes everything.
 start_program
