@@ -51,6 +51,16 @@ wait
 grep -qxF "Quorvel 1.2.0" <<<"$page" || fail "no branding line 'Quorvel 1.2.0' in: $page"
 ! grep -q "Nullsoft" <<<"$page" || fail "the installer names its maker: $page"
 echo "ok: the installer's branding line is 'Quorvel 1.2.0'"
+# Every text on every page is drawn whole: a button's caption within its edges, a static's
+# lines within its height.
+no_clipped_text() {
+    grep -q "^measured [1-9]" <<<"$2" || fail "the texts on $1 were not measured: $2"
+    ! grep "^clipped: " <<<"$2" || fail "texts cut off on $1"
+    echo "ok: every text on $1 fits its control"
+}
+for shown in "the welcome page:$welcome" "the licence page:$page" "the folder page:$folder"; do
+    no_clipped_text "${shown%%:*}" "${shown#*:}"
+done
 # The pages' texts in today's spelling, and only what applies to this installer.
 current_texts() {
     ! grep -P 'フォルダ(?!ー)|コンピュータ(?!ー)' <<<"$2" || fail "old spellings on $1"
@@ -130,6 +140,7 @@ grep -qxF "アンインストール(&U)" <<<"$page" || fail "no button アンイ
 ! grep -q "ｱﾝｲﾝｽﾄｰﾙ" <<<"$page" || fail "half-width katakana in: $page"
 echo "ok: the uninstaller's button reads アンインストール(&U)"
 current_texts "the uninstaller's page" "$page"
+no_clipped_text "the uninstaller's page" "$page"
 
 # Uninstalling while it runs closes it and removes everything.
 start_program

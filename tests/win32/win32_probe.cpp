@@ -11,7 +11,9 @@
 //   win32-probe command ID         sends the calculator a menu or button command by its id
 //   win32-probe answer-box         answers the calculator's open message box with OK
 //   win32-probe texts MS TITLE     waits for a window whose title starts with TITLE and prints
-//                                  the texts of its visible controls, one a line
+//                                  the texts of its visible controls, one a line, then each
+//                                  text that does not fit its control as "clipped: TEXT" and
+//                                  "measured N", the number of texts measured
 //   win32-probe press TITLE ID     presses the button ID of the window whose title starts so
 #include <windows.h>
 
@@ -213,6 +215,49 @@ BOOL CALLBACK printText(HWND hwnd, LPARAM /*data*/) {
     return TRUE;
 }
 
+// Whether the texts of a window of another program fit their controls, measured inside that
+// program by text-fit-hook.dll, which lies beside the probe; prints its report.
+int printTextFit(HWND window) {
+    std::array<wchar_t, MAX_PATH> path{};
+    GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+    std::wstring hookPath(path.data());
+    hookPath.erase(hookPath.find_last_of(L'\\') + 1).append(L"text-fit-hook.dll");
+    HMODULE hookLibrary = LoadLibraryW(hookPath.c_str());
+    const auto hook = reinterpret_cast<HOOKPROC>(
+        reinterpret_cast<void*>(GetProcAddress(hookLibrary, "textFitHook")));
+    using ReportPath = void (*)(DWORD, wchar_t*, DWORD);
+    const auto reportPath = reinterpret_cast<ReportPath>(
+        reinterpret_cast<void*>(GetProcAddress(hookLibrary, "textFitReportPath")));
+    if (hook == nullptr || reportPath == nullptr) {
+        std::puts("unmeasured: no text-fit-hook.dll");
+        return 1;
+    }
+    reportPath(GetCurrentProcessId(), path.data(), static_cast<DWORD>(path.size()));
+    DeleteFileW(path.data());
+    HHOOK installed = SetWindowsHookExW(WH_GETMESSAGE, hook, hookLibrary,
+                                        GetWindowThreadProcessId(window, nullptr));
+    PostMessageW(window, RegisterWindowMessageW(L"QuorvelTextFit"), GetCurrentProcessId(), 0);
+    int status = 1;
+    for (int waited = 0; waited <= 5000 && status != 0; waited += 50) {
+        Sleep(50);
+        if (FILE* file = _wfopen(path.data(), L"rb")) {
+            std::array<char, 4096> chunk{};
+            for (std::size_t got = 0;
+                 (got = std::fread(chunk.data(), 1, chunk.size(), file)) > 0;) {
+                std::fwrite(chunk.data(), 1, got, stdout);
+            }
+            std::fclose(file);
+            DeleteFileW(path.data());
+            status = 0;
+        }
+    }
+    if (status != 0) {
+        std::puts("unmeasured: the window did not answer");
+    }
+    UnhookWindowsHookEx(installed);
+    return status;
+}
+
 // The texts a user reads on a window of another program (an installer's page).
 int texts(int milliseconds, const std::wstring& prefix) {
     for (int waited = 0; waited <= milliseconds; waited += 100) {
@@ -221,7 +266,7 @@ int texts(int milliseconds, const std::wstring& prefix) {
         if (search.found != nullptr) {
             Sleep(500); // the page's controls are filled in after the window shows
             EnumChildWindows(search.found, printText, 0);
-            return 0;
+            return printTextFit(search.found);
         }
         Sleep(100);
     }
