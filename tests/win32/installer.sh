@@ -42,6 +42,11 @@ cancel_page() {
 }
 "$RUN_WINE" "Z:$INSTALLER" &
 welcome=$(probe texts 30000 "Quorvel ") || fail "the installer shows no window"
+# The welcome page's picture is the program's own: the one the installer unpacked to show it.
+shown_picture=$(find "$c/users" -path '*/ns*.tmp/modern-wizard.bmp' -newer "$INSTALLER" | head -n1)
+cmp -s "$shown_picture" "$(dirname "$0")/../../resources/icons/installer-sidebar.bmp" ||
+    fail "the welcome page shows another picture: ${shown_picture:-none}"
+echo "ok: the welcome page shows the program's own picture"
 probe press "Quorvel " 1 # 次へ
 page=$(probe texts 5000 "Quorvel ")
 probe press "Quorvel " 1 # 同意する

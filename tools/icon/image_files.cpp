@@ -295,4 +295,35 @@ Bytes icoOf(const PalettedImage& sixteenColours, const std::vector<Image>& other
     return out;
 }
 
+Bytes bmpOf(int width, int height, const std::vector<Rgba>& pixels) {
+    constexpr std::uint32_t kHeaders = 14 + 40;
+    const int rowBytes = ((width * 3) + 3) / 4 * 4;
+    const auto imageBytes = static_cast<std::uint32_t>(rowBytes * height);
+    Bytes out{'B', 'M'};
+    appendLe32(out, kHeaders + imageBytes);
+    appendLe32(out, 0);
+    appendLe32(out, kHeaders);
+    appendLe32(out, 40);
+    appendLe32(out, static_cast<std::uint32_t>(width));
+    appendLe32(out, static_cast<std::uint32_t>(height));
+    appendLe16(out, 1);
+    appendLe16(out, 24);
+    appendLe32(out, 0);
+    appendLe32(out, imageBytes);
+    appendLe32(out, 2835); // 72 dpi, as pictures without a resolution are read
+    appendLe32(out, 2835);
+    appendLe32(out, 0);
+    appendLe32(out, 0);
+    for (int y = height - 1; y >= 0; --y) {
+        const std::size_t rowStart = out.size();
+        for (int x = 0; x < width; ++x) {
+            const Rgba& c = pixels[(static_cast<std::size_t>(y) * static_cast<std::size_t>(width)) +
+                                   static_cast<std::size_t>(x)];
+            out.insert(out.end(), {c.b, c.g, c.r});
+        }
+        out.resize(rowStart + static_cast<std::size_t>(rowBytes), 0);
+    }
+    return out;
+}
+
 } // namespace quorvel::icon

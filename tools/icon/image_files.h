@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <vector>
 
-// PNG and ICO files from RGBA pictures, standard library only.
+// PNG, ICO and BMP files from RGBA pictures, standard library only.
 namespace quorvel::icon {
 
 using Bytes = std::vector<std::uint8_t>;
@@ -42,5 +42,9 @@ struct PalettedImage {
 // An icon file of several pictures: the paletted one as a 4-bit bitmap, the small ones as 32-bit
 // bitmaps, the large ones as PNG.
 [[nodiscard]] Bytes icoOf(const PalettedImage& sixteenColours, const std::vector<Image>& others);
+
+// An opaque picture of any shape, row by row from the top, as a 24-bit Windows bitmap file (the
+// installer's page pictures).
+[[nodiscard]] Bytes bmpOf(int width, int height, const std::vector<Rgba>& pixels);
 
 } // namespace quorvel::icon

@@ -1,12 +1,14 @@
 // make-icons: the program's icon in every file that installing it needs. The 32 × 32 picture of
 // 16 colours is the designed one, kept as an XPM; the other sizes are drawn for their size from
 // the same picture's shapes (icon_drawing.cpp). It writes hicolor PNGs at 16 to 256 pixels and a
-// scalable SVG for the Linux package and the web page, and the Windows .ico with the same sizes.
+// scalable SVG for the Linux package and the web page, the Windows .ico with the same sizes, and
+// the picture beside the Windows installer's welcome and finish pages.
 // Standard library only. Its output is kept in the repository (resources/icons), so that a
 // Windows or web build needs no build for the host first; a test checks it is up to date.
 //   make-icons ICON.xpm OUTDIR
 #include "icon_drawing.h"
 #include "image_files.h"
+#include "installer_sidebar.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -149,5 +151,9 @@ int main(int argc, char* argv[]) {
     written = written && write(appsDir(out, "scalable") / (std::string(kAppId) + ".svg"),
                                quorvel::icon::iconSvg());
     written = written && write(out / "quorvel.ico", quorvel::icon::icoOf(*designed, drawn));
+    written = written && write(out / "installer-sidebar.bmp",
+                               quorvel::icon::bmpOf(quorvel::icon::kSidebarWidth,
+                                                    quorvel::icon::kSidebarHeight,
+                                                    quorvel::icon::drawInstallerSidebar()));
     return written ? 0 : 1;
 }
