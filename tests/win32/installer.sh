@@ -94,6 +94,8 @@ expect_eq "DisplayName" "$(registry DisplayName)" Quorvel
 expect_eq "DisplayVersion" "$(registry DisplayVersion)" 1.2.0
 expect_eq "Publisher" "$(registry Publisher)" "The Quorvel developers"
 expect_eq "DisplayIcon" "$(registry DisplayIcon)" 'C:\Program Files\Quorvel\quorvel.exe,0'
+expect_eq "QuietUninstallString" "$(registry QuietUninstallString)" \
+    '"C:\Program Files\Quorvel\uninstall.exe" /S _?=C:\Program Files\Quorvel'
 size=$(registry EstimatedSize)
 ((size > 100 && size < 1000)) || fail "EstimatedSize: $size"
 echo "ok: EstimatedSize $((size)) KiB"
@@ -116,18 +118,32 @@ for text in LICENSE.txt README-ja.txt; do
         "$(wc -l <"$program_dir/$text")"
 done
 
-# A calculator with its version box open cannot close: the uninstaller says so (silently, with
-# its exit status), and removes nothing. Run in place (_?=) so that its status can be read; the
-# folder by its short name, since _?= takes no quotes.
+# A calculator with its version box open cannot close: the uninstaller says so, naming the box,
+# and removes nothing. Its quiet command, run as a package manager runs it, waits and ends with
+# status 2; run from the list of programs, it asks first and then names the box.
 start_program
 probe command 402 # バージョン情報
 probe wait-box 10000 >/dev/null || fail "no version box"
 status=0
-wine_ "$program_dir/uninstall.exe" /S "_?=$(wine_ winepath -s 'C:\Program Files\Quorvel')" ||
-    status=$?
-expect_eq "the uninstaller's status with the calculator unable to close" "$status" 2
+probe run-registered QuietUninstallString >/dev/null || status=$?
+expect_eq "the quiet uninstall's status with the calculator unable to close" "$status" 2
 [[ -f "$program_dir/quorvel.exe" ]] || fail "the program was removed while it ran"
 expect_eq "the uninstall entry while the calculator runs" "$(registry DisplayName)" Quorvel
+# Its copy would hold the probe's output open: no pipe.
+"$RUN_WINE" "$PROBE" run-registered UninstallString >/dev/null 2>&1
+asked=$(probe texts 30000 "Quorvel ")
+grep -qF "Quorvel が実行中です。" <<<"$asked" || fail "the uninstaller did not ask: $asked"
+probe press "Quorvel " 1 # OK
+sleep 1
+refused=$(probe texts 30000 "Quorvel ")
+grep -qF "Quorvel の「バージョン情報」が開いているため、Quorvel を終了できませんでした。" <<<"$refused" ||
+    fail "the refusal does not name the open box: $refused"
+grep -qF "「バージョン情報」を閉じてから、もう一度実行してください。" <<<"$refused" ||
+    fail "the refusal does not say what to close: $refused"
+no_clipped_text "the uninstaller's refusal" "$refused"
+probe press "Quorvel " 1 # OK
+echo "ok: the uninstaller names the box that keeps the calculator open"
+[[ -f "$program_dir/quorvel.exe" ]] || fail "the program was removed while it ran"
 probe answer-box
 
 # Installing again over the running calculator, as an upgrade does, closes it first.
@@ -147,12 +163,19 @@ echo "ok: the uninstaller's button reads アンインストール(&U)"
 current_texts "the uninstaller's page" "$page"
 no_clipped_text "the uninstaller's page" "$page"
 
-# Uninstalling while it runs closes it and removes everything.
+# Uninstalling quietly while it runs closes it, ends with status 0, and the uninstaller and its
+# folder follow it a moment later.
 start_program
-uninstall
+status=0
+probe run-registered QuietUninstallString >/dev/null || status=$?
+expect_eq "the quiet uninstall's status" "$status" 0
 status=0
 wait "$program" || status=$?
 expect_eq "the calculator closed by the uninstaller, its status" "$status" 0
+for _ in $(seq 50); do
+    [[ -e "$program_dir" ]] || break
+    sleep 0.1
+done
 [[ ! -e "$program_dir" ]] || fail "Program Files/Quorvel is still there: $(ls "$program_dir")"
 echo "ok: Program Files/Quorvel removed"
 [[ ! -e "$shortcut" ]] || fail "the shortcut is still there"

@@ -15,6 +15,8 @@
 //                                  text that does not fit its control as "clipped: TEXT" and
 //                                  "measured N", the number of texts measured
 //   win32-probe press TITLE ID     presses the button ID of the window whose title starts so
+//   win32-probe run-registered NAME  runs the command line of the installed-programs entry's
+//                                  value NAME as Windows does, waits, and ends with its status
 #include <windows.h>
 
 #include <objbase.h>
@@ -274,6 +276,35 @@ int texts(int milliseconds, const std::wstring& prefix) {
     return 1;
 }
 
+// The command line the list of installed programs (or a package manager) runs for the program's
+// entry, run as they run it: as it stands, waiting for it to end.
+int runRegistered(const std::wstring& name) {
+    std::array<wchar_t, 1024> command{};
+    auto size = static_cast<DWORD>(command.size() * sizeof(wchar_t));
+    if (RegGetValueW(HKEY_LOCAL_MACHINE,
+                     L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvel",
+                     name.c_str(), RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr,
+                     command.data(), &size) != ERROR_SUCCESS) {
+        std::puts("no such value");
+        return 1;
+    }
+    std::printf("%s\n", utf8(command.data()).c_str());
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    if (CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                       &startup, &process) == FALSE) {
+        std::puts("did not start");
+        return 1;
+    }
+    WaitForSingleObject(process.hProcess, INFINITE);
+    DWORD status = 1;
+    GetExitCodeProcess(process.hProcess, &status);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
+    return static_cast<int>(status);
+}
+
 int waitWindow(int milliseconds) {
     for (int waited = 0; waited <= milliseconds; waited += 50) {
         if (calculator() != nullptr) {
@@ -326,6 +357,9 @@ int main(int argc, char* argv[]) {
     if (command == "texts" && argc == 4) {
         return texts(std::atoi(argv[2]), wide(argv[3]));
     }
+    if (command == "run-registered" && argc == 3) {
+        return runRegistered(wide(argv[2]));
+    }
     if (command == "answer-box" && argc == 2) {
         PostMessageW(openBoxes().first, WM_COMMAND, IDOK, 0);
         return 0;
@@ -337,7 +371,8 @@ int main(int argc, char* argv[]) {
     }
     std::fputs("usage: win32-probe labels | boxes | wait-box MS | version FILE | icon FILE |\n"
                "                   shortcut FILE | wait-window MS | close | command ID |\n"
-               "                   answer-box | texts MS TITLE | press TITLE ID\n",
+               "                   answer-box | texts MS TITLE | press TITLE ID |\n"
+               "                   run-registered NAME\n",
                stderr);
     return 2;
 }
