@@ -84,7 +84,7 @@ app = find_application(sys.argv[1])
 pyatspi.Registry.registerEventListener(on_showing, "object:state-changed:showing")
 buttons, labels = controls(app)
 for name in ["整数", "分母", "分子", "戻る", "-/+", "計算", "一つ消す", "全て消す", "終了",
-             "＋", "－", "×", "÷"] + [str(d) for d in range(10)]:
+             "＋ たす", "－ ひく", "× かける", "÷ わる"] + [str(d) for d in range(10)]:
     if name not in buttons:
         sys.exit(f"FAIL: no button named {name!r}; have {sorted(buttons)}")
     if not buttons[name].description:
@@ -104,7 +104,7 @@ expect("heard after the box", take_heard(), [])
 
 steps = [
     ("1", "一つ目の数の整数部分 1"), ("分子", "一つ目の数の分子 空"), ("1", "一つ目の数の分子 1"),
-    ("分母", "一つ目の数の分母 空"), ("2", "一つ目の数の分母 2"), ("＋", "計算記号 たす、二つ目の数の整数部分 空"),
+    ("分母", "一つ目の数の分母 空"), ("2", "一つ目の数の分母 2"), ("＋ たす", "計算記号 たす、二つ目の数の整数部分 空"),
     ("分子", "二つ目の数の分子 空"), ("2", "二つ目の数の分子 2"), ("分母", "二つ目の数の分母 空"),
     ("3", "二つ目の数の分母 3"),
 ]

@@ -25,6 +25,8 @@ TEST(PageDescription, PlacesControlsInCssPixelsAtNinetySixDpi) {
              R"("name":"Line3","left":352,"top":32,"width":65,"height":1)",
              R"("name":"Command1","caption":"計算","left":176,"top":240,"width":81,"height":41,)"
              R"("points":18,"bold":false,)",
+             R"("name":"Command17","caption":"÷",)",
+             R"("accessibleName":"÷ わる","description":"割り算を選ぶ")",
              R"("name":"Option5","caption":"帯分数","left":16,"top":32,"width":73,"height":25,)"
              R"("selected":true,)",
              R"("tabOrder":["Command2","Command3","Label2",)",

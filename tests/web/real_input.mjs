@@ -207,8 +207,8 @@ try {
   check('an empty field is named by what it is',
         named.includes('一つ目の数の分子 空'), JSON.stringify(named));
   check('every button and option has a name', named.every((name) => name), JSON.stringify(named));
-  check('a screen reader hears each button and option by its caption',
-        ['計算', '全て消す', '－', '帯分数', '仮分数'].every((name) => named.includes(name)),
+  check('a screen reader hears each button and option by its caption, an operator also by its word',
+        ['計算', '全て消す', '－ ひく', '÷ わる', '帯分数', '仮分数'].every((name) => named.includes(name)),
         JSON.stringify(named));
 
   // The version box by the menu, closed by a click on OK.

@@ -1,6 +1,7 @@
 // What a screen reader reads for the Windows program's buttons, options and frame, asked through
-// Active Accessibility as a screen reader asks: the caption as the name, then the description
-// from the control's table row, as on the other programs.
+// Active Accessibility as a screen reader asks: the name the shared tables give (the caption, an
+// operator's with its word), then the description from the control's table row, as on the other
+// programs.
 #include "ui/controls/control_tables.h"
 #include "ui/win32/calculator_window.h"
 #include "ui/win32/text.h"
@@ -62,10 +63,11 @@ protected:
     CalculatorWindow window_{GetModuleHandleW(nullptr)};
 };
 
-TEST_F(ControlDescriptions, EveryButtonIsNamedByItsCaptionAndDescribedByItsRow) {
+TEST_F(ControlDescriptions, EveryButtonIsNamedAsOnTheOtherProgramsAndDescribedByItsRow) {
     for (const ButtonRow& row : buttonTable()) {
-        expectHeard(row.name, row.caption, row.description);
+        expectHeard(row.name, accessibleNameOf(row), row.description);
     }
+    expectHeard("Command17", "÷ わる", "割り算を選ぶ");
 }
 
 TEST_F(ControlDescriptions, TheDisplayModeFrameAndItsOptionsAreDescribedByTheirRows) {

@@ -283,8 +283,8 @@ int runRegistered(const std::wstring& name) {
     auto size = static_cast<DWORD>(command.size() * sizeof(wchar_t));
     if (RegGetValueW(HKEY_LOCAL_MACHINE,
                      L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Quorvel",
-                     name.c_str(), RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr,
-                     command.data(), &size) != ERROR_SUCCESS) {
+                     name.c_str(), RRF_RT_REG_SZ | RRF_SUBKEY_WOW6464KEY, nullptr, command.data(),
+                     &size) != ERROR_SUCCESS) {
         std::puts("no such value");
         return 1;
     }

@@ -1,5 +1,6 @@
 #include "ui/controls/control_tables.h"
 
+#include "entry/operator_choice.h"
 #include "ui/controls/control_rows.h"
 #include "ui/session/event_table.h"
 
@@ -81,6 +82,14 @@ std::span<const MenuCommandRow> menuTable() {
 }
 std::span<const std::string_view> tabOrder() {
     return kTabOrder;
+}
+
+std::string accessibleNameOf(const ButtonRow& row) {
+    const std::int16_t code = OperatorOfSymbol(row.caption);
+    if (code == OperatorNone) {
+        return std::string(row.caption);
+    }
+    return std::string(row.caption) + " " + std::string(OperatorWord(code));
 }
 
 } // namespace quorvel::ui

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 // The window's controls as data: one row per control, positions and sizes in twips as the
@@ -101,6 +102,10 @@ std::span<const LineRow> lineTable();
 const LineRow& lineRow(LineId id);
 const OptionRow& optionRow(OptionId id);
 std::span<const ButtonRow> buttonTable();
+// What a screen reader reads as a button's name: its caption, and after an operator's symbol the
+// word it is read as (「÷ わる」), since a symbol alone is read as a character's name or not at
+// all.
+std::string accessibleNameOf(const ButtonRow& row);
 const FrameRow& displayModeFrame();
 std::span<const OptionRow> optionTable();
 std::span<const MenuCommandRow> menuTable();

@@ -100,6 +100,7 @@ void MainWindow::createButtons(QWidget* client) {
         button->setGeometry(toQRect(row.rect));
         // No button answers Enter as a default button would.
         button->setAutoDefault(false);
+        button->setAccessibleName(toQString(accessibleNameOf(row)));
         button->setAccessibleDescription(toQString(row.description));
         if (row.font.points > 0) {
             button->setFont(japaneseFont(row.font.points, row.font.bold));

@@ -5,17 +5,8 @@
 #include "entry/operator_choice.h"
 #include "ui/controls/control_tables.h"
 
-#include <array>
-
 namespace quorvel::session {
 namespace {
-
-// The word for each operator, by operator code 1 ... 4.
-constexpr std::array<std::string_view, 4> kOperatorWords{"たす", "ひく", "かける", "わる"};
-
-std::string_view operatorWord(int code) {
-    return kOperatorWords.at(static_cast<std::size_t>(code - OperatorAdd));
-}
 
 std::string spokenNumber(std::string_view text) {
     if (text.empty()) {
@@ -38,11 +29,11 @@ std::string activeField(Form1& form) {
 
 // 「計算記号 たす、二つ目の数の整数部分 空」: choosing an operator also moves the typing on.
 std::string chosenOperator(Form1& form) {
-    const int kn = form.vars().KN;
-    if (kn < OperatorAdd || kn > OperatorDivide) {
+    const std::string_view word = OperatorWord(form.vars().KN);
+    if (word.empty()) {
         return {};
     }
-    const std::string spoken = "計算記号 " + std::string(operatorWord(kn));
+    const std::string spoken = "計算記号 " + std::string(word);
     const std::string field = activeField(form);
     return field.empty() ? spoken : spoken + "、" + field;
 }
@@ -89,12 +80,8 @@ std::string narrationText(Narration narration, Form1& form) {
 }
 
 std::string spokenCaption(LabelId label, std::string_view caption) {
-    if (label == LabelId::Label3) {
-        for (std::int16_t code = OperatorAdd; code <= OperatorDivide; ++code) {
-            if (OperatorSymbol(code) == caption) {
-                return std::string(operatorWord(code));
-            }
-        }
+    if (label == LabelId::Label3 && OperatorOfSymbol(caption) != OperatorNone) {
+        return std::string(OperatorWord(OperatorOfSymbol(caption)));
     }
     return spokenNumber(caption);
 }

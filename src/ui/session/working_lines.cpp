@@ -83,9 +83,6 @@ std::string plain(const ShownNumber& number) {
     return written(number, kPlain);
 }
 
-constexpr std::array<std::string_view, 4> kOperatorWords{"たす", "ひく", "かける", "わる"};
-constexpr std::array<std::string_view, 4> kOperatorSigns{"＋", "－", "×", "÷"};
-
 // An operand as it was entered: whole part, numerator over denominator, texts as typed.
 std::string enteredOperand(const std::string& whole, const std::string& numerator,
                            const std::string& denominator) {
@@ -105,14 +102,13 @@ std::string enteredOperand(const std::string& whole, const std::string& numerato
 
 WorkingLine problemLine(const Working& working) {
     const auto& e = working.entry; // Label7 ... Label12
-    const int kn = working.operatorCode;
+    const std::int16_t kn = working.operatorCode;
     WorkingLine line{LineKind::Problem, "問題", {}, {}, "", ""};
     line.numbers = {ShownNumber{false, e[2], e[1], e[0]}, ShownNumber{false, e[5], e[4], e[3]}};
     line.sentence = join({"問題 ", enteredOperand(e[2], e[1], e[0])});
-    if (kn >= OperatorAdd && kn <= OperatorDivide) {
-        const auto index = static_cast<std::size_t>(kn - 1);
-        line.sentence += join({" ", kOperatorWords.at(index)});
-        line.between = {std::string(kOperatorSigns.at(index))};
+    if (!OperatorSymbol(kn).empty()) {
+        line.sentence += join({" ", OperatorWord(kn)});
+        line.between = {std::string(OperatorSymbol(kn))};
     } else {
         line.sentence += " 計算記号なし";
         line.between = {"？"};

@@ -100,6 +100,7 @@ void button(JsonWriter& json, const ButtonRow& row) {
     rect(json, row.rect);
     font(json, row.font);
     event(json, row.name);
+    json.key("accessibleName").value(accessibleNameOf(row));
     json.key("description").value(row.description);
 }
 

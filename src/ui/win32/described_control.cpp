@@ -6,6 +6,7 @@
 
 #include <commctrl.h>
 
+#include <memory>
 #include <string>
 
 namespace quorvel::ui::win32 {
@@ -13,22 +14,22 @@ namespace {
 
 constexpr UINT_PTR kSubclassId = 2;
 
-std::wstring windowText(HWND hwnd) {
-    std::wstring text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd)) + 1, L'\0');
-    text.resize(
-        static_cast<std::size_t>(GetWindowTextW(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
+// What the control answers a screen reader with; owned by its subclass.
+struct Described {
+    std::wstring name;
+    std::wstring description;
+};
 
 LRESULT CALLBACK describedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                UINT_PTR /*id*/, DWORD_PTR data) {
     return guardedMessage(hwnd, [&]() -> LRESULT {
+        auto* described = reinterpret_cast<Described*>(data);
         if (message == WM_GETOBJECT && static_cast<LONG>(lParam) == OBJID_CLIENT) {
-            const auto* description = reinterpret_cast<const std::string_view*>(data);
-            return accessibleObjectWithName(hwnd, wParam, windowText(hwnd), widen(*description));
+            return accessibleObjectWithName(hwnd, wParam, described->name, described->description);
         }
         if (message == WM_NCDESTROY) {
             RemoveWindowSubclass(hwnd, describedProc, kSubclassId);
+            delete described; // NOLINT(cppcoreguidelines-owning-memory): the subclass owns it
         }
         return DefSubclassProc(hwnd, message, wParam, lParam);
     });
@@ -36,9 +37,12 @@ LRESULT CALLBACK describedProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
 
 } // namespace
 
-void describeControl(HWND control, const std::string_view& description) {
-    SetWindowSubclass(control, describedProc, kSubclassId,
-                      reinterpret_cast<DWORD_PTR>(&description));
+void describeControl(HWND control, std::string_view name, std::string_view description) {
+    auto described = std::make_unique<Described>(Described{widen(name), widen(description)});
+    if (SetWindowSubclass(control, describedProc, kSubclassId,
+                          reinterpret_cast<DWORD_PTR>(described.get())) != FALSE) {
+        described.release(); // NOLINT(bugprone-unused-return-value): the subclass owns it now
+    }
 }
 
 } // namespace quorvel::ui::win32

@@ -71,7 +71,7 @@ void CalculatorWindow::createControl(std::string_view name) {
         if (row.name == name) {
             HWND button = createChild(L"BUTTON", row.caption, BS_PUSHBUTTON | WS_TABSTOP | WS_GROUP,
                                       row.rect, id, row.font);
-            describeControl(button, row.description);
+            describeControl(button, accessibleNameOf(row), row.description);
             controls_.push_back({row.name, button, id});
             return;
         }
@@ -80,7 +80,7 @@ void CalculatorWindow::createControl(std::string_view name) {
     if (frameRow.name == name) {
         HWND frame =
             createChild(L"BUTTON", frameRow.caption, BS_GROUPBOX | WS_GROUP, frameRow.rect, id, {});
-        describeControl(frame, frameRow.description);
+        describeControl(frame, frameRow.caption, frameRow.description);
         controls_.push_back({frameRow.name, frame, id});
         return;
     }
@@ -94,7 +94,7 @@ void CalculatorWindow::createControl(std::string_view name) {
             HWND option = createChild(L"BUTTON", row.caption, BS_AUTORADIOBUTTON | group,
                                       inWindow(row, frameRow), id, {});
             SendMessageW(option, BM_SETCHECK, row.selected ? BST_CHECKED : BST_UNCHECKED, 0);
-            describeControl(option, row.description);
+            describeControl(option, row.caption, row.description);
             controls_.push_back({row.name, option, id});
             return;
         }

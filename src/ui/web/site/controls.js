@@ -70,6 +70,7 @@
       button.textContent = row.caption;
       place(button, row);
       button.style.font = fontOf(row.points, row.bold);
+      if (row.accessibleName !== row.caption) button.setAttribute('aria-label', row.accessibleName);
       button.setAttribute('aria-description', row.description);
       button.addEventListener('click', () => {
         button.focus({preventScroll: true});
