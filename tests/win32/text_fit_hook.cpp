@@ -7,18 +7,13 @@
 // "clipped: TEXT" for each text that does not fit its control, then "measured N".
 #include <windows.h>
 
+#include "utf8_text.h"
+
 #include <array>
 #include <cstdio>
 #include <string>
 
 namespace {
-
-std::string utf8(const wchar_t* text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), length, nullptr, nullptr);
-    return out;
-}
 
 struct Report {
     std::string lines;

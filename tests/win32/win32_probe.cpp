@@ -19,6 +19,8 @@
 //                                  value NAME as Windows does, waits, and ends with its status
 #include <windows.h>
 
+#include "utf8_text.h"
+
 #include <objbase.h>
 #include <shlobj.h>
 
@@ -29,13 +31,6 @@
 #include <string_view>
 
 namespace {
-
-std::string utf8(const wchar_t* text) {
-    const int length = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<std::size_t>(length > 0 ? length - 1 : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text, -1, out.data(), length, nullptr, nullptr);
-    return out;
-}
 
 std::wstring wide(const char* text) {
     const int length = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
