@@ -2,9 +2,9 @@
 // Active Accessibility as a screen reader asks: the name the shared tables give (the caption, an
 // operator's with its word), then the description from the control's table row, as on the other
 // programs.
+#include "accessible_reading.h"
 #include "ui/controls/control_tables.h"
 #include "ui/win32/calculator_window.h"
-#include "ui/win32/text.h"
 
 #include <oleacc.h>
 
@@ -15,34 +15,10 @@
 namespace quorvel::ui::win32 {
 namespace {
 
-struct Heard {
-    std::string name;
-    std::string description;
-};
+using Heard = scenario::win32::AccessibleReading;
 
 Heard heardFor(HWND control) {
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible,
-                                          reinterpret_cast<void**>(&accessible)))) {
-        return {};
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = CHILDID_SELF;
-    Heard heard;
-    BSTR text = nullptr;
-    if (SUCCEEDED(accessible->get_accName(self, &text)) && text != nullptr) {
-        heard.name = narrow(text);
-        SysFreeString(text);
-    }
-    text = nullptr;
-    if (SUCCEEDED(accessible->get_accDescription(self, &text)) && text != nullptr) {
-        heard.description = narrow(text);
-        SysFreeString(text);
-    }
-    accessible->Release();
-    return heard;
+    return scenario::win32::accessibleReading(control, CHILDID_SELF);
 }
 
 class ControlDescriptions : public ::testing::Test {

@@ -28,8 +28,8 @@ bool clipped(HWND hwnd, const wchar_t* text, bool button) {
     const int margin = button ? 2 * (GetSystemMetrics(SM_CXEDGE) + 1) : 0;
     RECT needed{0, 0, client.right - margin, 0};
     HDC dc = GetDC(hwnd);
-    const auto font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
-    const HGDIOBJ previous = SelectObject(dc, font);
+    auto* const font = reinterpret_cast<HGDIOBJ>(SendMessageW(hwnd, WM_GETFONT, 0, 0));
+    auto* const previous = SelectObject(dc, font);
     DrawTextW(dc, text, -1, &needed,
               DT_CALCRECT | (button ? DT_SINGLELINE : DT_WORDBREAK | DT_EDITCONTROL));
     SelectObject(dc, previous);

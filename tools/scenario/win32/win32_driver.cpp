@@ -1,5 +1,7 @@
 #include "win32_driver.h"
 
+#include "accessible_reading.h"
+
 #include "app/form1.h"
 #include "ui/session/event_table.h"
 #include "ui/win32/calculator_window.h"
@@ -12,7 +14,6 @@
 #include <vector>
 
 #include <commctrl.h>
-#include <oleacc.h>
 
 namespace quorvel::scenario {
 namespace {
@@ -78,8 +79,10 @@ void CALLBACK readWorkingWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/
         perceived.steps.push_back(
             {working.kind(step), working.drawn(step), accessibleName(steps, step + 1)});
     }
-    for (int id = ui::win32::DescribedWindow::kFirstButtonId; HWND button = GetDlgItem(window, id);
-         ++id) {
+    // The buttons have consecutive ids; the first id without a button ends them.
+    int id = ui::win32::DescribedWindow::kFirstButtonId;
+    for (HWND button = GetDlgItem(window, id); button != nullptr;
+         button = GetDlgItem(window, ++id)) {
         perceived.buttons.push_back(windowText(button));
     }
     if (GetFocus() == steps) {
@@ -114,23 +117,7 @@ Colour paintedAt(HWND control, int x, int y) {
 
 // The name a screen reader reads for the control (CHILDID_SELF) or one of its items.
 std::string accessibleName(HWND control, LONG child) {
-    IAccessible* accessible = nullptr;
-    if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT),
-                                          IID_IAccessible,
-                                          reinterpret_cast<void**>(&accessible)))) {
-        return {};
-    }
-    VARIANT self{};
-    self.vt = VT_I4;
-    self.lVal = child;
-    BSTR name = nullptr;
-    std::string text;
-    if (SUCCEEDED(accessible->get_accName(self, &name)) && name != nullptr) {
-        text = ui::win32::narrow(name);
-        SysFreeString(name);
-    }
-    accessible->Release();
-    return text;
+    return win32::accessibleReading(control, child).name;
 }
 
 // The tooltip a pointer resting over the middle of the control brings up: the tool that the
