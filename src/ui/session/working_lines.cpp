@@ -245,6 +245,14 @@ std::string plainMath(const WorkingLine& line) {
 
 } // namespace
 
+std::string spokenNumber(const ShownNumber& number) {
+    return spoken(number);
+}
+
+std::string whyNotCalculated(const Working& working) {
+    return stopSentence(working);
+}
+
 std::string_view kindName(LineKind kind) {
     constexpr std::array<std::string_view, 14> kNames{"nothing",
                                                       "problem",
