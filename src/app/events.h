@@ -41,6 +41,8 @@ enum class Event : std::uint8_t {
     Option6_Click,
     FileExit_Click,
     FileBer_Click,
+    // 答えを使う: the answer on display becomes the first operand of the next calculation.
+    UseAnswer_Click,
     // The working window belongs to the window around Form1, which shows it; Form1 does nothing.
     ViewWorking_Click,
 };

@@ -9,6 +9,7 @@
 #include "entry/keyboard.h"
 #include "entry/operator_choice.h"
 #include "entry/sign_toggle.h"
+#include "entry/use_answer.h"
 
 #include <string_view>
 
@@ -133,6 +134,9 @@ void Form1::runEvent(Event event) {
         return;
     case Event::FileBer_Click:
         ShowVersionBox(*this);
+        return;
+    case Event::UseAnswer_Click:
+        UseAnswer(*this);
         return;
     case Event::ViewWorking_Click:
         return;

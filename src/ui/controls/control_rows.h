@@ -82,6 +82,7 @@ inline constexpr std::array kMenu{
     MenuCommandRow{"FileExit", "終了"},
     MenuCommandRow{"FileBer", "バージョン情報"},
     MenuCommandRow{"ViewWorking", "途中式"},
+    MenuCommandRow{"UseAnswer", "答えを使う"},
 };
 
 inline constexpr std::array<std::string_view, 38> kTabOrder{

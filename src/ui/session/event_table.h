@@ -14,7 +14,9 @@ namespace quorvel::session {
 
 // What is announced after an event: the active field with what it holds, the operator chosen
 // (and the field that typing now goes to), or the result.
-enum class Narration : std::uint8_t { None, ActiveField, Operator, Result };
+// What is said after an event: nothing, the active field, the operator chosen, the result, or
+// the first operand and the field the typing goes on in, or that there is no answer to use.
+enum class Narration : std::uint8_t { None, ActiveField, Operator, Result, FirstOperand, NoAnswer };
 
 struct EventRow {
     Event event;
@@ -62,6 +64,7 @@ inline constexpr std::array kEventTable{
     EventRow{Event::FileExit_Click,  "FileExit",   401, Narration::None},
     EventRow{Event::FileBer_Click,   "FileBer",    402, Narration::None},
     EventRow{Event::ViewWorking_Click, "ViewWorking", 403, Narration::None},
+    EventRow{Event::UseAnswer_Click, "UseAnswer",  404, Narration::FirstOperand},
 };
 // clang-format on
 

@@ -58,6 +58,23 @@ std::string result(Form1& form) {
     return spoken;
 }
 
+// 「一つ目の数 2と6分の1、二つ目の数の整数部分 空」: the first operand as its fields hold it, and
+// where the typing goes on.
+std::string firstOperand(Form1& form) {
+    const Toolkit& window = form.toolkit();
+    const std::string whole = window.caption(LabelId::Label9);
+    std::string spoken = "一つ目の数 ";
+    if (whole == "-") {
+        spoken += "マイナス ";
+    } else if (!whole.empty()) {
+        spoken += spokenNumber(whole) + "と";
+    }
+    spoken += spokenNumber(window.caption(LabelId::Label7)) + "分の" +
+              spokenNumber(window.caption(LabelId::Label8));
+    const std::string field = activeField(form);
+    return field.empty() ? spoken : spoken + "、" + field;
+}
+
 } // namespace
 
 Narration narrationAfterKey(int virtualKey) {
@@ -73,6 +90,10 @@ std::string narrationText(Narration narration, Form1& form) {
         return chosenOperator(form);
     case Narration::Result:
         return result(form);
+    case Narration::FirstOperand:
+        return firstOperand(form);
+    case Narration::NoAnswer:
+        return "使える答えがありません";
     case Narration::None:
         break;
     }

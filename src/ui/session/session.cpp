@@ -170,6 +170,12 @@ void Session::activate(Event event) {
         run(Narration::None, [this] { showWorking(); });
         return;
     }
+    // 答えを使う changes nothing without an answer on display; a screen-reader user is told why.
+    if (event == Event::UseAnswer_Click && state(LabelId::Label6).caption.empty() &&
+        state(LabelId::Label2).caption.empty()) {
+        run(Narration::NoAnswer, [] {});
+        return;
+    }
     run(narrationAfter(event), [this, event] { form_.handle(event); });
 }
 
