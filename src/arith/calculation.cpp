@@ -3,6 +3,7 @@
 #include "app/form1.h"
 #include "app/runtime_error.h"
 #include "arith/checked.h"
+#include "arith/improper_numerator.h"
 #include "arith/result_display.h"
 #include "entry/field_text.h"
 #include "entry/operator_choice.h"
@@ -15,27 +16,6 @@ namespace {
 constexpr std::string_view kMissingEntry = "分母または分子が入力されていません。";
 constexpr std::string_view kBadDenominator = "分母を１以上の整数にしてください。";
 constexpr std::string_view kMissingOperator = "計算記号が入力されていません。";
-
-// The numerator of an operand over its own denominator. The operand is negative exactly when one
-// of two things holds: its whole part is negative (a value below 0, or the lone "-"), or its
-// numerator is. "-0" has the value 0 and does not count as negative.
-std::int32_t improperNumerator(std::int32_t W, std::int32_t N, std::int32_t D,
-                               const std::string& wholeText) {
-    using namespace checked;
-    if (W < 0 && N < 0) {
-        return neg(add(mul(W, D), N));
-    }
-    if (W < 0) {
-        return sub(mul(W, D), N);
-    }
-    if (wholeText == "-") {
-        return neg(N);
-    }
-    if (W > 0 && N < 0) {
-        return sub(N, mul(W, D));
-    }
-    return add(mul(W, D), N);
-}
 
 // (L ÷ D1) × A1 ± (L ÷ D2) × A2, exact in 64 bits; only the final value must fit in 32.
 std::int32_t commonDenominatorSum(std::int32_t L, std::int32_t D1, std::int32_t A1, std::int32_t D2,
@@ -125,10 +105,10 @@ void Form1::calculate(Stage& stage, std::optional<LabelId>& field) {
     ui.setLineVisible(LineId::Line3, true);
 
     stage = Stage::FirstAsImproper;
-    const std::int32_t A1 = improperNumerator(W1, N1, D1, wholeText1);
+    const std::int32_t A1 = checked::narrow(ImproperNumerator(W1, N1, D1, wholeText1));
     working.steps.push_back({StepKind::FirstAsImproper, {A1, D1}});
     stage = Stage::SecondAsImproper;
-    const std::int32_t A2 = improperNumerator(W2, N2, D2, wholeText2);
+    const std::int32_t A2 = checked::narrow(ImproperNumerator(W2, N2, D2, wholeText2));
     working.steps.push_back({StepKind::SecondAsImproper, {A2, D2}});
 
     // The common denominator is formed for every operator, before the operator is looked at.

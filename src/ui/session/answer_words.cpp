@@ -1,6 +1,7 @@
 #include "ui/session/answer_words.h"
 
 #include "entry/operator_choice.h"
+#include "ui/session/stop_reason.h"
 #include "ui/session/working_lines.h"
 
 #include <string_view>

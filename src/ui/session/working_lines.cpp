@@ -1,5 +1,7 @@
 #include "ui/session/working_lines.h"
 
+#include "ui/session/stop_reason.h"
+
 #include "arith/decimal.h"
 #include "entry/operator_choice.h"
 #include "ui/controls/control_tables.h"
@@ -175,43 +177,6 @@ WorkingLine stepLine(const Step& step) {
     }
 }
 
-// Where the calculation stopped, and why, in plain words.
-std::string stopSentence(const Working& working) {
-    const Stop& stop = *working.stop;
-    constexpr std::string_view kRange = "32ビットの整数の範囲（-2147483648 から 2147483647）";
-    switch (stop.reason) {
-    case StopReason::MissingEntry:
-        return "分母か分子が入力されていないので、計算できません。";
-    case StopReason::BadDenominator:
-        return "分母が1より小さいので、計算できません。";
-    case StopReason::MissingOperator:
-        return "計算記号が選ばれていないので、計算できません。";
-    case StopReason::DivisionByZero:
-        return "二つ目の数が0なので、割ることができません。";
-    case StopReason::Overflow:
-        break;
-    }
-    const std::string beyond = join({"が", kRange, "に入らないので、計算できません。"});
-    switch (stop.stage) {
-    case Stage::ReadingField:
-        return join({stop.field ? ui::labelRow(*stop.field).description : "数", "の数", beyond});
-    case Stage::FirstAsImproper:
-        return join({"一つ目の数を仮分数に直すと、分子", beyond});
-    case Stage::SecondAsImproper:
-        return join({"二つ目の数を仮分数に直すと、分子", beyond});
-    case Stage::CommonDenominator:
-        return join(
-            {"通分のための分母どうしの積 ", working.entry[0], "×", working.entry[3], " ", beyond});
-    case Stage::Combining:
-        return join({"計算した分子か分母", beyond});
-    case Stage::Reducing:
-    case Stage::ShowingResult:
-        return join({"答え", beyond});
-    default:
-        return "計算できません。";
-    }
-}
-
 WorkingLine decimalLine(const Step& mixedStep) {
     const auto& v = mixedStep.numbers; // q, n, d: the value is q + n/d
     const std::int64_t numerator = v[0] * (v[2] < 0 ? -v[2] : v[2]) + (v[2] < 0 ? -v[1] : v[1]);
@@ -249,10 +214,6 @@ std::string spokenNumber(const ShownNumber& number) {
     return spoken(number);
 }
 
-std::string whyNotCalculated(const Working& working) {
-    return stopSentence(working);
-}
-
 std::string_view kindName(LineKind kind) {
     constexpr std::array<std::string_view, 14> kNames{"nothing",
                                                       "problem",
@@ -288,7 +249,7 @@ std::vector<WorkingLine> workingLines(const Working& working) {
     }
     if (working.stop) {
         WorkingLine stopped = line(LineKind::Stopped, "計算できない理由", {}, {}, "");
-        stopped.text = stopSentence(working);
+        stopped.text = whyNotCalculated(working);
         stopped.sentence = join({stopped.caption, " ", stopped.text});
         lines.push_back(std::move(stopped));
         return lines;

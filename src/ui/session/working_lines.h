@@ -61,9 +61,6 @@ struct WorkingLine {
 // A number as a screen reader says it and a sentence writes it: 「マイナス 2と6分の1」.
 [[nodiscard]] std::string spokenNumber(const ShownNumber& number);
 
-// Why the calculation stopped, in the words its working ends with; the working must have stopped.
-[[nodiscard]] std::string whyNotCalculated(const Working& working);
-
 // The answer on display as plain text ("-2 1/6", "13/6", "5"), from the result fields' captions;
 // "" when no answer is shown.
 [[nodiscard]] std::string answerPlainText(std::string_view sign, std::string_view whole,
