@@ -118,6 +118,24 @@ TEST(WorkingLayout, WordsWrapWithoutSplittingANumber) {
     EXPECT_TRUE(whole("2147483647"));
 }
 
+// Japanese line-breaking at every width: no row of words ends with an opening bracket, and none
+// begins with a closing bracket, 、 or 。.
+TEST(WorkingLayout, BracketsAndCommasStayWithTheirWords) {
+    const auto lines = linesOf("", "1", "100000", 1, "", "1", "100000");
+    for (int width = 160; width <= 640; width += 4) {
+        const LaidOutLine& stopped = layOutWorking(lines, testFont(), width).lines.back();
+        for (std::size_t i = 1; i < stopped.ink.size(); ++i) {
+            const std::string& row = stopped.ink[i].text;
+            for (const std::string_view opening : {"（", "「"}) {
+                EXPECT_FALSE(row.ends_with(opening)) << width << ": " << row;
+            }
+            for (const std::string_view closing : {"）", "」", "、", "。"}) {
+                EXPECT_FALSE(row.starts_with(closing)) << width << ": " << row;
+            }
+        }
+    }
+}
+
 TEST(WorkingLayout, TheLinesStackToTheLayoutsHeight) {
     const auto lines = linesOf("1", "1", "2", 1, "", "2", "3");
     const WorkingLayout layout = layOutWorking(lines, testFont(), 760);

@@ -1,6 +1,7 @@
 #include "ui/session/working_layout.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <numeric>
 
@@ -39,6 +40,38 @@ struct Piece {
     int below = 0; // from the axis down
 };
 
+// Japanese line-breaking: an opening bracket never ends a line and a closing bracket or 、。
+// never begins one, so each is kept with the word beside it.
+bool opensBracket(std::string_view word) {
+    constexpr std::array<std::string_view, 6> kOpening{"（", "「", "『", "［", "【", "〈"};
+    return std::find(kOpening.begin(), kOpening.end(), word) != kOpening.end();
+}
+
+bool mayNotBeginALine(std::string_view word) {
+    constexpr std::array<std::string_view, 10> kClosing{"）", "」", "』", "］", "】",
+                                                        "〉", "、", "。", "！", "？"};
+    return std::find(kClosing.begin(), kClosing.end(), word) != kClosing.end();
+}
+
+std::vector<std::string> keptTogether(const std::vector<std::string>& words) {
+    std::vector<std::string> kept;
+    std::string opening; // brackets waiting for the word they open
+    for (const std::string& word : words) {
+        if (opensBracket(word)) {
+            opening += word;
+        } else if (mayNotBeginALine(word) && opening.empty() && !kept.empty()) {
+            kept.back() += word;
+        } else {
+            kept.push_back(opening + word);
+            opening.clear();
+        }
+    }
+    if (!opening.empty()) {
+        kept.push_back(opening);
+    }
+    return kept;
+}
+
 // Words broken where a line may break: between Japanese characters, never inside a run of
 // digits or Latin letters, so a number is never split.
 std::vector<std::string> wrappedWords(const std::string& text) {
@@ -60,7 +93,7 @@ std::vector<std::string> wrappedWords(const std::string& text) {
         words.push_back(text.substr(i, end - i));
         i = end;
     }
-    return words;
+    return keptTogether(words);
 }
 
 class Layouter {
