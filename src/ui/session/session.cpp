@@ -196,9 +196,13 @@ void Session::copyAnswer() {
     const std::string answer =
         answerPlainText(state(LabelId::Label5).caption, state(LabelId::Label6).caption,
                         state(LabelId::Label2).caption, state(LabelId::Label1).caption);
-    if (!answer.empty()) {
-        window_.copyText(answer);
+    // A screen-reader user hears that the copy was made, or why nothing was copied.
+    if (answer.empty()) {
+        window_.announce("コピーする答えがありません");
+        return;
     }
+    window_.copyText(answer);
+    window_.announce("答えをコピーしました");
 }
 
 void Session::keyDown(VirtualKey key, Modifiers modifiers) {
