@@ -63,7 +63,50 @@ TEST(Working, DivisionByTheReciprocalToAWholeNumber) {
     EXPECT_EQ(lines.at(3), "逆数を掛ける 割る数を逆数にして掛けると 2分の1 かける 1分の4");
     EXPECT_EQ(lines.at(4), "分子どうし、分母どうしを掛けると 2分の4");
     EXPECT_EQ(lines.at(5), "約分する 分母と分子を 2 で割ると 1分の2");
-    EXPECT_EQ(lines.at(6), "答え 2");
+    EXPECT_EQ(lines.at(6),
+              "約分してから掛ける 先に約分すると 1分の1 かける 1分の2 で、答えは同じ 1分の2");
+    EXPECT_EQ(lines.at(7), "答え 2");
+}
+
+// 約分してから掛ける, as taught in 6年: for × and ÷ whenever the product was reduced, the fractions
+// with every common factor cancelled first, whose product is the calculation's reduced answer.
+TEST(Working, CancellingBeforeMultiplyingReachesTheSameAnswer) {
+    std::mt19937 random(20261208);
+    std::uniform_int_distribution<int> small(1, 60);
+    const auto digits = [](const std::string& text) { return std::stoull(text); };
+    int taught = 0;
+    for (int round = 0; round < 400; ++round) {
+        const Entered e{"",
+                        std::to_string(small(random)),
+                        std::to_string(small(random)),
+                        static_cast<std::int16_t>(3 + round % 2),
+                        "",
+                        std::to_string(small(random)),
+                        std::to_string(small(random))};
+        testing::MemoryToolkit ui;
+        const std::vector<WorkingLine> lines = workingLines(calculate(e, ui));
+        const auto reduced = std::find_if(lines.begin(), lines.end(), [](const WorkingLine& l) {
+            return l.kind == LineKind::Reduced;
+        });
+        const auto cancelled = std::find_if(lines.begin(), lines.end(), [](const WorkingLine& l) {
+            return l.kind == LineKind::CancelFirst;
+        });
+        ASSERT_EQ(reduced == lines.end(), cancelled == lines.end()) << e.n1 << "/" << e.d1;
+        if (cancelled == lines.end()) {
+            continue;
+        }
+        ++taught;
+        EXPECT_EQ(cancelled, reduced + 1);
+        const ShownNumber& a = cancelled->numbers.at(0);
+        const ShownNumber& b = cancelled->numbers.at(1);
+        const ShownNumber& product = cancelled->numbers.at(2);
+        EXPECT_EQ(digits(a.numerator) * digits(b.numerator), digits(product.numerator));
+        EXPECT_EQ(digits(a.denominator) * digits(b.denominator), digits(product.denominator));
+        EXPECT_EQ(product.numerator, reduced->numbers.at(0).numerator);
+        EXPECT_EQ(product.denominator, reduced->numbers.at(0).denominator);
+        EXPECT_EQ(cancelled->caption, "約分してから掛ける");
+    }
+    EXPECT_GT(taught, 100);
 }
 
 TEST(Working, ANegativeResultAndZero) {

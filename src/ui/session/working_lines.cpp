@@ -1,5 +1,6 @@
 #include "ui/session/working_lines.h"
 
+#include "ui/session/cancel_first.h"
 #include "ui/session/stop_reason.h"
 
 #include "arith/decimal.h"
@@ -215,7 +216,7 @@ std::string spokenNumber(const ShownNumber& number) {
 }
 
 std::string_view kindName(LineKind kind) {
-    constexpr std::array<std::string_view, 14> kNames{"nothing",
+    constexpr std::array<std::string_view, 15> kNames{"nothing",
                                                       "problem",
                                                       "first-as-improper",
                                                       "second-as-improper",
@@ -225,6 +226,7 @@ std::string_view kindName(LineKind kind) {
                                                       "by-reciprocal",
                                                       "multiply-across",
                                                       "reduced",
+                                                      "cancel-first",
                                                       "mixed",
                                                       "answer",
                                                       "decimal",
@@ -246,6 +248,11 @@ std::vector<WorkingLine> workingLines(const Working& working) {
             continue;
         }
         lines.push_back(stepLine(step));
+        if (step.kind == StepKind::Reduced) {
+            if (auto taught = cancelFirstLine(working)) {
+                lines.push_back(std::move(*taught));
+            }
+        }
     }
     if (working.stop) {
         WorkingLine stopped = line(LineKind::Stopped, "計算できない理由", {}, {}, "");

@@ -34,6 +34,7 @@ enum class LineKind : std::uint8_t {
     ByReciprocal,
     MultiplyAcross,
     Reduced,
+    CancelFirst, // × and ÷ as taught: cancelled before multiplying, the same answer
     Mixed,
     Answer,
     Decimal,
