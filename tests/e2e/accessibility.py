@@ -74,6 +74,16 @@ def key(*keycodes):
     subprocess.run([os.environ["X11_PROBE"], "tap", *map(str, keycodes)], check=True)
 
 
+def box_roles(app):
+    """The roles of the boxes open now, by their names."""
+    pump(0.5)
+    boxes = {}
+    for window in app:
+        if window is not None and window.getRole() in (pyatspi.ROLE_ALERT, pyatspi.ROLE_DIALOG):
+            boxes[window.name] = window.getRoleName()
+    return boxes
+
+
 def expect(what, got, wanted):
     if got != wanted:
         sys.exit(f"FAIL: {what}: expected {wanted!r}, got {got!r}")
@@ -99,6 +109,9 @@ expect("an empty field is named by what it is", labels["一つ目の数の分子
 # neither while the box is open nor after it closes.
 key(125)
 expect("heard while the box is open", take_heard(), [])
+# An error box is an alert; the version box is a dialog, which a screen reader does not call
+# a warning.
+expect("the error box's role", box_roles(app), {"エラーメッセージ": "alert"})
 subprocess.run(["xdotool", "key", "Return"], check=True)
 expect("heard after the box", take_heard(), [])
 
@@ -140,5 +153,10 @@ for node in walk(app):
 expect("heard after 仮分数", take_heard(), ["答え 6分の13"])
 key(125)  # keypad =
 expect("heard after keypad =", take_heard(), ["答え 6分の13"])
+
+key(64, 114, 36)  # Alt, →, Enter: バージョン情報
+expect("the version box's role", box_roles(app), {"バージョン情報": "dialog"})
+key(36)
+pump()
 
 press(buttons, "終了")

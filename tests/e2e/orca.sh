@@ -121,6 +121,17 @@ echo "ok: Orca read the answer in the working"
 key Escape
 said "計算 プッシュボタン" "計算 push button"
 
+# The version box is read as a dialog, with its text, and never called a warning.
+mark
+xdotool key --delay 300 Alt_L Right Return
+said "Quorvel２ver1.2.0"
+version_from=$heard
+key Return
+said "計算 プッシュボタン" "計算 push button"
+! utterances | tail -n +$((version_from + 1)) | grep -qE "警告|warning|alert" ||
+    fail "Orca called the version box a warning: $(utterances | tail -n +$((version_from + 1)))"
+echo "ok: Orca read the version box as a dialog, not a warning"
+
 # Digits typed on the keyboard, whatever button has the focus.
 click 400 240 # 全て消す
 key 7

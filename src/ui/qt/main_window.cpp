@@ -4,6 +4,7 @@
 #include "ui/controls/geometry.h"
 #include "ui/qt/described_dialog.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/information_box_accessible.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
 
@@ -52,6 +53,7 @@ MainWindow::MainWindow()
     // every image-format plugin to find a reader, which costs start-up time.
     setWindowIcon(QIcon(QPixmap::fromImage(QImage(quorvel_icon))));
     setFont(japaneseFont(kWindowPoints, false));
+    exposeInformationBoxesAsDialogs();
 
     client_ = new QWidget(this);
     client_->setObjectName(QStringLiteral("client"));
