@@ -54,6 +54,15 @@ try {
     checkEqual('the page says that a new version is ready',
                await page.$eval('#update', (e) => [e.getAttribute('role'), e.textContent]),
                ['status', '新しい版の準備ができました。新しい版にする']);
+    // The offer covers no control of the window: each ends above it.
+    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done())));
+    const covered = await page.evaluate(() => {
+      const top = document.getElementById('update').getBoundingClientRect().top;
+      return [...document.querySelectorAll('[data-name]')]
+        .filter((e) => e.getBoundingClientRect().bottom > top + 0.5)
+        .map((e) => e.dataset.name);
+    });
+    checkEqual('the offer covers no control', covered, []);
   }
 
   await Promise.all([page.waitForNavigation(), page.click('#update button').catch(() => page.reload())]);

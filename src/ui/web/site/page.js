@@ -103,15 +103,16 @@
     windowElement = null;
   }
 
-  // The program decides how the window meets the screen (ui/web/window_fit.cpp): the designed
-  // window scaled as a whole, or, on a phone and wherever a finger's targets would be too small,
-  // the phone layout it arranges. The page never measures the window, which would lay it out
-  // before its first frame.
+  // The program decides how the window meets the screen (ui/web/window_fit.cpp): scaled whole,
+  // or the phone layout wherever a finger's targets would be too small. The page never measures
+  // the window, which would lay it out before its first frame.
   function fit() {
     if (!windowElement) return;
+    const offer = document.getElementById('update'); // a new release's, at the screen's foot
+    const height = window.innerHeight - (offer ? offer.offsetHeight : 0);
     const layout = JSON.parse(Module.ccall('qv_window_layout', 'string',
       ['number', 'number', 'number', 'number'],
-      [window.innerWidth, window.innerHeight, document.documentElement.clientWidth,
+      [window.innerWidth, height, document.documentElement.clientWidth,
        matchMedia('(pointer: coarse)').matches ? 1 : 0]));
     scale = layout.phone ? 1 : layout.scale;
     // The boxes and the working are drawn at the window's scale too.

@@ -73,6 +73,10 @@
     button.addEventListener('click', () => location.reload());
     bar.append(words, button);
     document.body.append(bar);
+    // The offer takes its own strip of the screen: the window is fitted above it, and a page
+    // taller than the screen scrolls clear of it.
+    document.body.style.paddingBottom = `${bar.offsetHeight}px`;
+    window.dispatchEvent(new Event('resize'));
   }
 
   if (!supported()) {
