@@ -123,7 +123,8 @@ TEST(WorkingLayout, WordsWrapWithoutSplittingANumber) {
 TEST(WorkingLayout, BracketsAndCommasStayWithTheirWords) {
     const auto lines = linesOf("", "1", "100000", 1, "", "1", "100000");
     for (int width = 160; width <= 640; width += 4) {
-        const LaidOutLine& stopped = layOutWorking(lines, testFont(), width).lines.back();
+        const WorkingLayout layout = layOutWorking(lines, testFont(), width);
+        const LaidOutLine& stopped = layout.lines.back();
         for (std::size_t i = 1; i < stopped.ink.size(); ++i) {
             const std::string& row = stopped.ink[i].text;
             for (const std::string_view opening : {"（", "「"}) {
