@@ -15,14 +15,6 @@ std::uint64_t magnitude(Wide value) {
                      : static_cast<std::uint64_t>(value);
 }
 
-ShownNumber fraction(Wide numerator, Wide denominator) {
-    ShownNumber shown;
-    shown.negative = numerator != 0 && ((numerator < 0) != (denominator < 0));
-    shown.numerator = std::to_string(magnitude(numerator));
-    shown.denominator = std::to_string(magnitude(denominator));
-    return shown;
-}
-
 const Step* stepOf(const Working& working, StepKind kind) {
     for (const Step& step : working.steps) {
         if (step.kind == kind) {
@@ -81,10 +73,10 @@ std::optional<WorkingLine> cancelFirstLine(const Working& working) {
     WorkingLine line;
     line.kind = LineKind::CancelFirst;
     line.caption = "約分してから掛ける";
-    const ShownNumber left = fraction(numerators[0], denominators[0]);
-    const ShownNumber right = fraction(numerators[1], denominators[1]);
+    const ShownNumber left = shownFraction(numerators[0], denominators[0]);
+    const ShownNumber right = shownFraction(numerators[1], denominators[1]);
     // The calculation's own reduced product: the same value, and the numbers it showed.
-    const ShownNumber product = fraction(reduced->numbers.at(1), reduced->numbers.at(2));
+    const ShownNumber product = shownFraction(reduced->numbers.at(1), reduced->numbers.at(2));
     line.numbers = {left, right, product};
     line.between = {"×", "＝"};
     line.sentence = "約分してから掛ける 先に約分すると " + spokenNumber(left) + " かける " +

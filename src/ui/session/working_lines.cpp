@@ -211,6 +211,10 @@ std::string plainMath(const WorkingLine& line) {
 
 } // namespace
 
+ShownNumber shownFraction(std::int64_t numerator, std::int64_t denominator) {
+    return fraction(numerator, denominator);
+}
+
 std::string spokenNumber(const ShownNumber& number) {
     return spoken(number);
 }

@@ -59,6 +59,9 @@ struct WorkingLine {
 // One line per step: "仮分数に直す: 3/2", mixed numbers as "2 1/6", ending with a line end.
 [[nodiscard]] std::string workingPlainText(const std::vector<WorkingLine>& lines);
 
+// numerator / denominator as the working shows a fraction, its sign in front.
+[[nodiscard]] ShownNumber shownFraction(std::int64_t numerator, std::int64_t denominator);
+
 // A number as a screen reader says it and a sentence writes it: 「マイナス 2と6分の1」.
 [[nodiscard]] std::string spokenNumber(const ShownNumber& number);
 
