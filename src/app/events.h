@@ -45,6 +45,8 @@ enum class Event : std::uint8_t {
     UseAnswer_Click,
     // The working window belongs to the window around Form1, which shows it; Form1 does nothing.
     ViewWorking_Click,
+    // 答え合わせ: a window of the session's, like the working's; Form1 does nothing.
+    CheckAnswer_Click,
 };
 
 } // namespace quorvel

@@ -139,6 +139,7 @@ void Form1::runEvent(Event event) {
         UseAnswer(*this);
         return;
     case Event::ViewWorking_Click:
+    case Event::CheckAnswer_Click:
         return;
     }
 }

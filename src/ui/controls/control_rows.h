@@ -83,6 +83,7 @@ inline constexpr std::array kMenu{
     MenuCommandRow{"FileBer", "バージョン情報"},
     MenuCommandRow{"ViewWorking", "途中式"},
     MenuCommandRow{"UseAnswer", "答えを使う"},
+    MenuCommandRow{"CheckAnswer", "答え合わせ"},
 };
 
 inline constexpr std::array<std::string_view, 38> kTabOrder{

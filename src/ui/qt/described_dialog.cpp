@@ -1,5 +1,7 @@
 #include "ui/qt/described_dialog.h"
 
+#include "ui/qt/announcer.h"
+#include "ui/qt/dialog_form.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/qt_text.h"
 
@@ -69,15 +71,72 @@ private:
 
 DescribedDialog::DescribedDialog(const session::DialogDescription& dialog, QWidget* parent)
     : QDialog(parent)
+    , dialog_(dialog)
     , clipboardText_(toQString(dialog.clipboardText))
     , escape_(dialog.escape) {
     setObjectName(toQString(dialog.name));
     setWindowTitle(toQString(dialog.title));
     setFont(japaneseFont(session::kWorkingPoints, false));
 
+    auto* column = new QVBoxLayout(this);
+    column->setSizeConstraint(QLayout::SetFixedSize);
+    if (!dialog.textName.empty() || !dialog.fields.empty() || !dialog.replyName.empty()) {
+        form_ = new DialogForm(dialog, this);
+        column->addWidget(form_);
+        // The reply is said as it is written, from this window, which has the screen reader's
+        // attention.
+        announcer_ = makeAnnouncer(this);
+    }
+    auto* buttons = new QDialogButtonBox(this);
+    for (const session::DialogButton& row : dialog.buttons) {
+        QPushButton* button =
+            buttons->addButton(toQString(row.caption), row.command == session::DialogCommand::Close
+                                                           ? QDialogButtonBox::RejectRole
+                                                           : QDialogButtonBox::ActionRole);
+        button->setObjectName(toQString(row.name));
+        // Enter presses the default button, or else the button with the focus.
+        button->setAutoDefault(false);
+        button->setDefault(row.name == dialog.defaultButton);
+        connect(button, &QPushButton::clicked, this,
+                [this, command = row.command] { carryOut(command); });
+    }
+    if (dialog.copies()) {
+        // Ctrl+C copies what Copy copies, wherever the focus is in the window; the list would
+        // otherwise copy the sentence of the current line alone.
+        auto* copyKey = new QShortcut(QKeySequence::Copy, this);
+        copyKey->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(copyKey, &QShortcut::activated, this,
+                [this] { carryOut(session::DialogCommand::Copy); });
+    }
+    if (!dialog.listName.empty()) {
+        addList(dialog, column);
+    }
+    column->addWidget(buttons);
+    if (steps_ != nullptr) {
+        // The list takes every step where the screen has room for it below the title bar and
+        // above the buttons, else as many whole steps as fit.
+        const QRect screen = (parent != nullptr ? parent->screen() : QApplication::primaryScreen())
+                                 ->availableGeometry();
+        const int frame = 2 * steps_->frameWidth();
+        const QMargins margins = column->contentsMargins();
+        const int chrome = style()->pixelMetric(QStyle::PM_TitleBarHeight) + margins.top() +
+                           margins.bottom() + column->spacing() + buttons->sizeHint().height() +
+                           frame;
+        steps_->setMinimumHeight(session::workingListHeight(layout_, screen.height() - chrome) +
+                                 frame);
+    }
+    if (QWidget* first = firstFocus()) {
+        first->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+DescribedDialog::~DescribedDialog() = default;
+
+void DescribedDialog::addList(const session::DialogDescription& dialog, QLayout* column) {
     const QFont face = font();
     const QRect screen =
-        (parent != nullptr ? parent->screen() : QApplication::primaryScreen())->availableGeometry();
+        (parentWidget() != nullptr ? parentWidget()->screen() : QApplication::primaryScreen())
+            ->availableGeometry();
     const double pixelSize = QFontInfo(face).pixelSize();
     session::WorkingFont workingFont{
         pixelSize, [&face](std::string_view text, double) {
@@ -105,42 +164,17 @@ DescribedDialog::DescribedDialog(const session::DialogDescription& dialog, QWidg
         item->setData(DrawnRole, drawn);
         item->setToolTip(QString());
     }
-    auto* buttons = new QDialogButtonBox(this);
-    for (const session::DialogButton& row : dialog.buttons) {
-        QPushButton* button =
-            buttons->addButton(toQString(row.caption), row.command == session::DialogCommand::Close
-                                                           ? QDialogButtonBox::RejectRole
-                                                           : QDialogButtonBox::ActionRole);
-        button->setObjectName(toQString(row.name));
-        // Enter presses the button with the focus, never a default one.
-        button->setAutoDefault(false);
-        connect(button, &QPushButton::clicked, this,
-                [this, command = row.command] { carryOut(command); });
-    }
-    // Ctrl+C copies what Copy copies, wherever the focus is in the window; the list would
-    // otherwise copy the sentence of the current line alone.
-    auto* copyKey = new QShortcut(QKeySequence::Copy, this);
-    copyKey->setContext(Qt::WidgetWithChildrenShortcut);
-    connect(copyKey, &QShortcut::activated, this,
-            [this] { carryOut(session::DialogCommand::Copy); });
-
-    auto* column = new QVBoxLayout(this);
-    column->addWidget(steps_);
-    column->addWidget(buttons);
-    column->setSizeConstraint(QLayout::SetFixedSize);
-
-    // The list takes every step where the screen has room for it below the title bar and above
-    // the buttons, else as many whole steps as fit.
-    const int frame = 2 * steps_->frameWidth();
-    const QMargins margins = column->contentsMargins();
-    const int chrome = style()->pixelMetric(QStyle::PM_TitleBarHeight) + margins.top() +
-                       margins.bottom() + column->spacing() + buttons->sizeHint().height() + frame;
-    steps_->setMinimumWidth(layout_.width + frame +
+    steps_->setMinimumWidth(layout_.width + 2 * steps_->frameWidth() +
                             steps_->verticalScrollBar()->sizeHint().width());
-    steps_->setMinimumHeight(session::workingListHeight(layout_, screen.height() - chrome) + frame);
-
-    steps_->setFocus(Qt::OtherFocusReason);
     steps_->installEventFilter(this);
+    column->addWidget(steps_);
+}
+
+QWidget* DescribedDialog::firstFocus() const {
+    if (form_ != nullptr && form_->firstField() != nullptr) {
+        return form_->firstField();
+    }
+    return steps_;
 }
 
 void DescribedDialog::carryOut(session::DialogCommand command) {
@@ -149,6 +183,16 @@ void DescribedDialog::carryOut(session::DialogCommand command) {
         QApplication::clipboard()->setText(clipboardText_);
         return;
     case session::DialogCommand::Close:
+        QDialog::reject();
+        return;
+    case session::DialogCommand::Check: {
+        const QString reply = toQString(dialog_.check(form_->entries()));
+        form_->showReply(reply);
+        announcer_->announce(reply);
+        return;
+    }
+    case session::DialogCommand::CloseThenWorking:
+        closedForWorking_ = true;
         QDialog::reject();
         return;
     }
@@ -179,7 +223,9 @@ void DescribedDialog::showEvent(QShowEvent* event) {
     // window; once the window is on screen, where activation can be asked for.
     QTimer::singleShot(0, this, [this] {
         activateWindow();
-        steps_->setFocus(Qt::ActiveWindowFocusReason);
+        if (QWidget* first = firstFocus()) {
+            first->setFocus(Qt::ActiveWindowFocusReason);
+        }
     });
 }
 

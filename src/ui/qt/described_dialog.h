@@ -5,9 +5,14 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QListWidget;
 
 namespace quorvel::ui {
+
+class Announcer;
+class DialogForm;
 
 // A secondary window on Qt Widgets, made from its description: the lines as a list the arrow keys
 // move through, each drawn as laid out for every binding and read as its sentence, then the
@@ -20,8 +25,15 @@ public:
     static constexpr int DrawnRole = Qt::UserRole + 2;
 
     DescribedDialog(const session::DialogDescription& dialog, QWidget* parent);
+    ~DescribedDialog() override;
+    DescribedDialog(const DescribedDialog&) = delete;
+    DescribedDialog& operator=(const DescribedDialog&) = delete;
+    DescribedDialog(DescribedDialog&&) = delete;
+    DescribedDialog& operator=(DescribedDialog&&) = delete;
 
     [[nodiscard]] QListWidget* steps() const { return steps_; }
+    // Whether the user closed the window for the working, which then opens in its place.
+    [[nodiscard]] bool closedForWorking() const { return closedForWorking_; }
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -31,12 +43,18 @@ protected:
 
 private:
     void carryOut(session::DialogCommand command);
+    void addList(const session::DialogDescription& dialog, QLayout* column);
+    [[nodiscard]] QWidget* firstFocus() const;
 
+    const session::DialogDescription& dialog_;
+    DialogForm* form_ = nullptr;
+    std::unique_ptr<Announcer> announcer_;
     QListWidget* steps_ = nullptr;
     QString clipboardText_;
     session::DialogCommand escape_;
     session::WorkingLayout layout_;
     bool stepAnnounced_ = false;
+    bool closedForWorking_ = false;
 };
 
 } // namespace quorvel::ui

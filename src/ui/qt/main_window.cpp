@@ -205,10 +205,13 @@ session::ModalEnd MainWindow::messageBox(std::string_view text, std::string_view
 }
 
 session::ModalEnd MainWindow::showDialog(const session::DialogDescription& dialog) {
-    DescribedDialog working(dialog, this);
-    emit dialogAboutToShow(&working);
-    working.exec();
+    DescribedDialog window(dialog, this);
+    emit dialogAboutToShow(&window);
+    window.exec();
     activateWindow();
+    if (window.closedForWorking() && dialog.openWorking) {
+        dialog.openWorking();
+    }
     return session::ModalEnd::Closed;
 }
 

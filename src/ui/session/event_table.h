@@ -65,6 +65,7 @@ inline constexpr std::array kEventTable{
     EventRow{Event::FileBer_Click,   "FileBer",    402, Narration::None},
     EventRow{Event::ViewWorking_Click, "ViewWorking", 403, Narration::None},
     EventRow{Event::UseAnswer_Click, "UseAnswer",  404, Narration::FirstOperand},
+    EventRow{Event::CheckAnswer_Click, "CheckAnswer", 405, Narration::None},
 };
 // clang-format on
 

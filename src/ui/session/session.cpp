@@ -1,5 +1,6 @@
 #include "ui/session/session.h"
 
+#include "learning/problem_working.h"
 #include "ui/controls/control_tables.h"
 #include "ui/session/narration.h"
 #include "ui/session/working_layout.h"
@@ -170,6 +171,10 @@ void Session::activate(Event event) {
         run(Narration::None, [this] { showWorking(); });
         return;
     }
+    if (event == Event::CheckAnswer_Click) {
+        run(Narration::None, [this] { showCheck(); });
+        return;
+    }
     // 答えを使う changes nothing without an answer on display; a screen-reader user is told why.
     if (event == Event::UseAnswer_Click && state(LabelId::Label6).caption.empty() &&
         state(LabelId::Label2).caption.empty()) {
@@ -181,12 +186,29 @@ void Session::activate(Event event) {
 
 // The working of the calculation on display, with its answer in the display mode chosen now.
 void Session::showWorking() {
-    Working working = form_.working();
+    showWorkingOf(form_.working());
+}
+
+void Session::showWorkingOf(Working working) {
     working.improperMode = window_.optionSelected(OptionId::Option6);
     modal([this, dialog = workingDialog(working)] {
         if (observer_ != nullptr) {
             observer_->workingOpening();
         }
+        return window_.showDialog(dialog);
+    });
+}
+
+// 答え合わせ for the problem in the fields, whether or not it has been calculated: the window
+// goes on showing what it showed. Its 途中式 opens the working of that problem.
+void Session::showCheck() {
+    std::array<std::string, 6> fields;
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        fields.at(i) =
+            state(static_cast<LabelId>(static_cast<std::size_t>(LabelId::Label7) + i)).caption;
+    }
+    const Working problem = learning::workingOfProblem(fields, form_.vars().KN);
+    modal([this, dialog = checkDialog(problem, [this, problem] { showWorkingOf(problem); })] {
         return window_.showDialog(dialog);
     });
 }

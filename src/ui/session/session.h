@@ -67,6 +67,8 @@ private:
     void showNextModal();
     void release();
     void showWorking();
+    void showWorkingOf(Working working);
+    void showCheck();
     void copyAnswer();
     void show(LabelId label);
     void rememberFocus();

@@ -4,6 +4,7 @@
 
 #include "ui/session/native_window.h"
 
+#include <array>
 #include <iosfwd>
 #include <string>
 
@@ -35,6 +36,10 @@ public:
     virtual void settle() = 0;
     // The next handler of the window throws, as a fault of the program would.
     virtual void plantFault() = 0;
+    // Opens 答え合わせ from the menu, types the answer into its fields (whole part, numerator,
+    // denominator) with the sign ticked when negative, presses 確かめる, reports what it says to
+    // the transcript and closes the window with Escape.
+    virtual void checkAnswer(bool negative, const std::array<std::string, 3>& answer) = 0;
 };
 
 // Writes what the session reports besides the window to the transcript: run-time errors and the

@@ -83,6 +83,29 @@ bool readMilliseconds(const std::string& argument, ScenarioLine& out) {
     return true;
 }
 
+// check W N D: each part "_" for empty, else its digits; a leading "-" on any makes the answer
+// negative.
+bool readAnswer(const std::string& arguments, ScenarioLine& out) {
+    const std::vector<std::string> words = wordsOf(arguments);
+    if (words.size() != out.answer.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < words.size(); ++i) {
+        std::string part = words[i];
+        if (part.starts_with('-')) {
+            out.negative = true;
+            part.erase(0, 1);
+        }
+        if (part == "_") {
+            part.clear();
+        } else if (part.empty()) {
+            return false;
+        }
+        out.answer.at(i) = part;
+    }
+    return true;
+}
+
 } // namespace
 
 bool isScenarioKey(int vk) {
@@ -127,6 +150,15 @@ ScenarioLine readScenarioLine(const std::string& rawLine) {
         out.kind = ScenarioLine::Kind::Menu;
         out.name = "ViewWorking";
         understood = argument.empty();
+    } else if (command == "use_answer") {
+        out.kind = ScenarioLine::Kind::Menu;
+        out.name = "UseAnswer";
+        understood = argument.empty();
+    } else if (command == "check") {
+        // 答え合わせ for the problem in the fields: the runner types the answer, presses 確かめる,
+        // reports the verdict and closes the window with Escape.
+        out.kind = ScenarioLine::Kind::Check;
+        understood = readAnswer(argument, out);
     } else if (command == "key") {
         out.kind = ScenarioLine::Kind::Key;
         understood = readKey(argument, out);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 
@@ -7,7 +8,7 @@ namespace quorvel::scenario {
 
 // One line of a scenario, read; the same language for every binding's runner.
 struct ScenarioLine {
-    enum class Kind { Blank, Click, Menu, Key, Close, Dump, Sleep, Fault, Bad };
+    enum class Kind { Blank, Click, Menu, Key, Close, Dump, Sleep, Fault, Check, Bad };
     Kind kind = Kind::Blank;
     std::string name; // Click: a control name; Menu: a menu command
     int virtualKey = 0;
@@ -16,6 +17,10 @@ struct ScenarioLine {
     bool alt = false;
     int milliseconds = 0;
     std::string text; // the line as read, trimmed, for a Bad line
+    // Check: the pupil's answer, whole part, numerator and denominator ("" for a part left
+    // empty), and its sign.
+    std::array<std::string, 3> answer;
+    bool negative = false;
 };
 
 ScenarioLine readScenarioLine(const std::string& line);

@@ -129,6 +129,11 @@ void Transcript::working(const PerceivedWorking& working) {
     print(json + "]}}");
 }
 
+void Transcript::check(const PerceivedCheck& check) {
+    print(R"({"check": {"problem": )" + jsonString(check.problem) + R"(, "drawn": )" +
+          jsonString(check.drawn) + R"(, "said": )" + jsonString(check.said) + "}}");
+}
+
 void Transcript::runtimeError(RuntimeErrorKind kind) {
     print(std::string(R"({"error": )") +
           jsonString(kind == RuntimeErrorKind::Overflow ? "overflow" : "division by zero") + "}");

@@ -57,6 +57,14 @@ struct PerceivedWorking {
     std::string focus; // what a screen reader reads for the focus when the window opens
 };
 
+// 答え合わせ as the user perceives it after 確かめる: the problem it shows, the verdict as drawn
+// and as a screen reader said it.
+struct PerceivedCheck {
+    std::string problem;
+    std::string drawn;
+    std::string said;
+};
+
 // The runner's output: one JSON object per line, flushed at once, so a test reading it while the
 // runner works sees each line as it happens.
 class Transcript {
@@ -72,6 +80,7 @@ public:
     void runtimeError(RuntimeErrorKind kind);
     // The working window as it opened; each step with the integers it draws.
     void working(const PerceivedWorking& working);
+    void check(const PerceivedCheck& check);
     // The window has been unloaded; told once however often it is reported.
     void ended();
     void badLine(std::string_view line);

@@ -10,8 +10,11 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -75,7 +78,7 @@ QtDriver::QtDriver(ui::MainWindow& window, Transcript& transcript)
     , window_(window)
     , transcript_(transcript) {
     connect(&window_, &ui::MainWindow::messageBoxAboutToShow, this, &QtDriver::answerMessageBox);
-    connect(&window_, &ui::MainWindow::dialogAboutToShow, this, &QtDriver::readWorking);
+    connect(&window_, &ui::MainWindow::dialogAboutToShow, this, &QtDriver::readDialog);
     window_.session().observe(this);
     // A screen reader hears the notification object each time it is shown: listen there.
     announcement_ = window_.findChild<QWidget*>(QStringLiteral("announcement"));
@@ -133,6 +136,49 @@ void QtDriver::close() {
     // The close command the window manager sends.
     QCloseEvent event;
     QApplication::sendEvent(window_.windowHandle(), &event);
+}
+
+void QtDriver::checkAnswer(bool negative, const std::array<std::string, 3>& answer) {
+    checkNegative_ = negative;
+    checkAnswer_ = answer;
+    chooseMenuCommand("CheckAnswer");
+}
+
+void QtDriver::readDialog(QDialog* dialog) {
+    if (dialog->objectName() == QLatin1String("CheckWindow")) {
+        answerCheck(dialog);
+    } else {
+        readWorking(dialog);
+    }
+}
+
+// Types the answer into 答え合わせ as a user would, presses 確かめる, reads what it then shows and
+// says, and closes it with Escape.
+void QtDriver::answerCheck(QDialog* check) {
+    QTimer::singleShot(0, check, [this, check] {
+        (void)QTest::qWaitFor([check] { return QApplication::activeWindow() == check; });
+        if (checkNegative_) {
+            auto* sign = check->findChild<QCheckBox*>(QStringLiteral("CheckNegative"));
+            sign->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(check->windowHandle(), Qt::Key_Space);
+        }
+        const std::array<const char*, 3> fields{"CheckWhole", "CheckNumerator", "CheckDenominator"};
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            auto* field = check->findChild<QLineEdit*>(QLatin1String(fields.at(i)));
+            field->setFocus(Qt::TabFocusReason);
+            QTest::keyClicks(field, QString::fromStdString(checkAnswer_.at(i)));
+        }
+        QTest::mouseClick(check->findChild<QPushButton*>(QStringLiteral("CheckRun")),
+                          Qt::LeftButton);
+        PerceivedCheck perceived;
+        perceived.problem =
+            check->findChild<QLabel*>(QStringLiteral("CheckProblem"))->text().toStdString();
+        perceived.drawn =
+            check->findChild<QLabel*>(QStringLiteral("CheckVerdict"))->text().toStdString();
+        perceived.said = accessibleName(check->findChild<QWidget*>(QStringLiteral("announcement")));
+        transcript_.check(perceived);
+        QTest::keyClick(check->windowHandle(), Qt::Key_Escape);
+    });
 }
 
 // Reads the working window once it is on screen, then closes it with Escape as a user would.

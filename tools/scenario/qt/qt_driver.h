@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -36,19 +37,24 @@ public:
     void wait(int milliseconds) override;
     void settle() override;
     void plantFault() override { armFault(); }
+    void checkAnswer(bool negative, const std::array<std::string, 3>& answer) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void answerMessageBox(QMessageBox* box, const QString& text);
+    void readDialog(QDialog* dialog);
     void readWorking(QDialog* working);
+    void answerCheck(QDialog* check);
 
     ui::MainWindow& window_;
     Transcript& transcript_;
 
     QWidget* announcement_ = nullptr;
     std::vector<std::string> announced_; // heard since the last dump
+    bool checkNegative_ = false;         // the answer the next 答え合わせ is given
+    std::array<std::string, 3> checkAnswer_;
 };
 
 } // namespace quorvel::scenario
