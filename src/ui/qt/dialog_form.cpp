@@ -10,12 +10,6 @@
 #include <QVBoxLayout>
 
 namespace quorvel::ui {
-namespace {
-
-// Wide enough for the longest verdict in three or four lines.
-constexpr int kReplyEms = 24;
-
-} // namespace
 
 DialogForm::DialogForm(const session::DialogDescription& dialog, QWidget* parent)
     : QWidget(parent) {
@@ -41,8 +35,8 @@ DialogForm::DialogForm(const session::DialogDescription& dialog, QWidget* parent
         field->setAccessibleName(toQString(described.caption));
         field->setMaxLength(described.maxLength);
         field->setInputMethodHints(Qt::ImhDigitsOnly);
-        // Room for five digits; longer numbers scroll within the field.
-        field->setFixedWidth(field->fontMetrics().horizontalAdvance(QStringLiteral("000000")) +
+        field->setFixedWidth(field->fontMetrics().horizontalAdvance(
+                                 QString(session::kFieldShownDigits, QLatin1Char('0'))) +
                              2 * field->fontMetrics().averageCharWidth());
         caption->setBuddy(field);
         row->addWidget(caption);
@@ -56,7 +50,10 @@ DialogForm::DialogForm(const session::DialogDescription& dialog, QWidget* parent
         reply_->setObjectName(toQString(dialog.replyName));
         reply_->setTextFormat(Qt::PlainText);
         reply_->setWordWrap(true);
-        reply_->setMinimumWidth(fontMetrics().horizontalAdvance(QString(kReplyEms, QChar(0x3042))));
+        reply_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        reply_->setFixedSize(
+            fontMetrics().horizontalAdvance(QString(session::kReplyEms, QChar(0x3042))),
+            session::kReplyLines * fontMetrics().lineSpacing());
         showReply(toQString(dialog.reply));
         column->addWidget(reply_);
     }

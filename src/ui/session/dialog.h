@@ -17,6 +17,12 @@
 // description says; Ctrl+C anywhere in the window copies what Copy copies, where a button copies.
 namespace quorvel::session {
 
+// The form's measures, the same on every binding: an entry field shows six digits (longer numbers
+// scroll within it), and the reply has room for the longest verdict, five lines of 24 characters.
+inline constexpr int kFieldShownDigits = 6;
+inline constexpr int kReplyEms = 24;
+inline constexpr int kReplyLines = 5;
+
 // What a button of a secondary window does: the description says, every binding carries it out.
 enum class DialogCommand : std::uint8_t {
     Copy,             // puts the window's text on the clipboard; the window stays open

@@ -266,8 +266,15 @@ session::ModalEnd CalculatorWindow::messageBox(std::string_view text, std::strin
 }
 
 session::ModalEnd CalculatorWindow::showDialog(const session::DialogDescription& dialog) {
-    DescribedWindow working(instance_, hwnd_, dpi_, dialog);
-    working.run();
+    bool forWorking = false;
+    {
+        DescribedWindow window(instance_, hwnd_, dpi_, dialog);
+        window.run();
+        forWorking = window.closedForWorking();
+    }
+    if (forWorking && dialog.openWorking) {
+        dialog.openWorking();
+    }
     return session::ModalEnd::Closed;
 }
 

@@ -54,35 +54,45 @@ DescribedWindow::DescribedWindow(HINSTANCE instance, HWND owner, int dpi,
     , dialog_(dialog) {
     registerClass(instance, &ownedWindowProc<DescribedWindow>);
     const RECT area = workArea();
-    {
-        HDC screen = GetDC(nullptr);
-        const session::WorkingFont font{pixels_, [screen](std::string_view text, double pixels) {
-                                            return measureText(screen, false, text, pixels);
-                                        }};
-        layout_ = session::layOutWorking(
-            dialog.lines, font,
-            session::workingTextWidth(static_cast<int>(area.right - area.left), pixels_));
-        ReleaseDC(nullptr, screen);
-    }
     font_.reset(createJapaneseFont(pixels_, false));
+    // The window is attached to this object in WM_NCCREATE, before any other message; it is
+    // sized and placed once its controls are made.
+    CreateWindowExW(kExStyle, kWindowClass, widen(dialog.title).c_str(), kStyle, 0, 0, 0, 0, owner,
+                    nullptr, instance, this);
 
     const int margin = scaled(8, dpi);
-    const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
-    const int listWidth = layout_.width + GetSystemMetrics(SM_CXVSCROLL) + edge;
     const int buttonWidth = scaled(88, dpi);
     const int buttonHeight = scaled(28, dpi);
-    // The list takes every step where the work area has room for it with the title bar and the
-    // buttons, else as many whole steps as fit.
-    RECT nonClient{0, 0, 0, 0};
-    AdjustWindowRectEx(&nonClient, kStyle, FALSE, kExStyle);
-    const int chrome = (nonClient.bottom - nonClient.top) + buttonHeight + 3 * margin + edge;
-    const int listHeight =
-        session::workingListHeight(layout_, static_cast<int>(area.bottom - area.top) - chrome) +
-        edge;
+    int contentWidth = 0;
+    int top = margin;
+    if (!dialog.textName.empty() || !dialog.fields.empty() || !dialog.replyName.empty()) {
+        form_.emplace(hwnd_, instance, font_.get(), dpi, dialog, margin, top);
+        contentWidth = form_->size().cx;
+        top += form_->size().cy;
+    }
+    if (!dialog.listName.empty()) {
+        const SIZE list = createList(instance, margin, top, area, buttonHeight + 3 * margin);
+        contentWidth = std::max(contentWidth, static_cast<int>(list.cx));
+        top += list.cy + margin;
+    }
     const auto buttonCount = static_cast<int>(dialog.buttons.size());
     const int buttonsWidth = buttonCount * buttonWidth + std::max(0, buttonCount - 1) * margin;
-    const int clientWidth = std::max(listWidth, buttonsWidth) + 2 * margin;
-    const int clientHeight = listHeight + buttonHeight + 3 * margin;
+    const int clientWidth = std::max(contentWidth, buttonsWidth) + 2 * margin;
+    // The buttons stand at the right, in the description's order.
+    int left = clientWidth - margin - buttonsWidth;
+    for (int i = 0; i < buttonCount; ++i) {
+        const session::DialogButton& row = dialog.buttons.at(static_cast<std::size_t>(i));
+        HWND created = CreateWindowExW(
+            0, L"BUTTON", widen(row.caption).c_str(),
+            WS_CHILD | WS_VISIBLE | WS_TABSTOP |
+                (row.name == dialog.defaultButton ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON),
+            left, top, buttonWidth, buttonHeight, hwnd_,
+            reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + i)), instance, nullptr);
+        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
+        left += buttonWidth + margin;
+    }
+    const int clientHeight = top + buttonHeight + margin;
+
     RECT frame{0, 0, clientWidth, clientHeight};
     AdjustWindowRectEx(&frame, kStyle, FALSE, kExStyle);
     const int width = frame.right - frame.left;
@@ -98,34 +108,44 @@ DescribedWindow::DescribedWindow(HINSTANCE instance, HWND owner, int dpi,
         std::clamp(static_cast<int>((ownerRect.top + ownerRect.bottom - height) / 2),
                    static_cast<int>(area.top),
                    std::max(static_cast<int>(area.top), static_cast<int>(area.bottom) - height));
-    // The window is attached to this object in WM_NCCREATE, before any other message.
-    CreateWindowExW(kExStyle, kWindowClass, widen(dialog.title).c_str(), kStyle, x, y, width,
-                    height, owner, nullptr, instance, this);
+    SetWindowPos(hwnd_, nullptr, x, y, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+}
 
+// The lines as an owner-drawn list box at (left, top): every step where the work area has room
+// for it with the title bar and what stands below the list (below), else as many whole steps as
+// fit. Returns its size.
+SIZE DescribedWindow::createList(HINSTANCE instance, int left, int top, RECT area, int below) {
+    {
+        HDC screen = GetDC(nullptr);
+        const session::WorkingFont font{pixels_, [screen](std::string_view text, double pixels) {
+                                            return measureText(screen, false, text, pixels);
+                                        }};
+        layout_ = session::layOutWorking(
+            dialog_.lines, font,
+            session::workingTextWidth(static_cast<int>(area.right - area.left), pixels_));
+        ReleaseDC(nullptr, screen);
+    }
+    const int edge = 2 * GetSystemMetrics(SM_CXEDGE);
+    const int listWidth = layout_.width + GetSystemMetrics(SM_CXVSCROLL) + edge;
+    RECT nonClient{0, 0, 0, 0};
+    AdjustWindowRectEx(&nonClient, kStyle, FALSE, kExStyle);
+    const int chrome = (nonClient.bottom - nonClient.top) + top + below + edge;
+    const int listHeight =
+        session::workingListHeight(layout_, static_cast<int>(area.bottom - area.top) - chrome) +
+        edge;
     steps_ =
-        CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", widen(dialog.listAccessibleName).c_str(),
+        CreateWindowExW(WS_EX_CLIENTEDGE, L"LISTBOX", widen(dialog_.listAccessibleName).c_str(),
                         WS_CHILD | WS_VISIBLE | WS_TABSTOP | WS_VSCROLL | LBS_OWNERDRAWVARIABLE |
                             LBS_HASSTRINGS | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT,
-                        margin, margin, listWidth, listHeight, hwnd_,
+                        left, top, listWidth, listHeight, hwnd_,
                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kStepsId)), instance, nullptr);
     SendMessageW(steps_, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-    for (const session::WorkingLine& line : dialog.lines) {
+    for (const session::WorkingLine& line : dialog_.lines) {
         sentences_.push_back(widen(line.sentence));
         SendMessageW(steps_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(sentences_.back().c_str()));
     }
     SetWindowSubclass(steps_, &stepsProc, 0, reinterpret_cast<DWORD_PTR>(this));
-    const int buttonsTop = margin * 2 + listHeight;
-    // The buttons stand at the right, in the description's order.
-    int left = clientWidth - margin - buttonsWidth;
-    for (int i = 0; i < buttonCount; ++i) {
-        HWND created = CreateWindowExW(
-            0, L"BUTTON", widen(dialog.buttons.at(static_cast<std::size_t>(i)).caption).c_str(),
-            WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, left, buttonsTop, buttonWidth,
-            buttonHeight, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstButtonId + i)),
-            instance, nullptr);
-        SendMessageW(created, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        left += buttonWidth + margin;
-    }
+    return {listWidth, listHeight};
 }
 
 DescribedWindow::~DescribedWindow() {
@@ -176,8 +196,13 @@ void DescribedWindow::run() {
     open_ = true;
     EnableWindow(owner_, FALSE);
     ShowWindow(hwnd_, SW_SHOW);
-    SendMessageW(steps_, LB_SETCURSEL, 0, 0);
-    SetFocus(steps_);
+    if (steps_ != nullptr) {
+        SendMessageW(steps_, LB_SETCURSEL, 0, 0);
+    }
+    HWND first = form_ && form_->firstField() != nullptr ? form_->firstField() : steps_;
+    if (first != nullptr) {
+        SetFocus(first);
+    }
     MSG message{};
     bool quit = false;
     while (open_) {
@@ -186,7 +211,7 @@ void DescribedWindow::run() {
             break;
         }
         // Ctrl+C, wherever the focus is in the window, copies what コピー copies.
-        if (message.message == WM_CHAR && message.wParam == kCtrlC &&
+        if (message.message == WM_CHAR && message.wParam == kCtrlC && dialog_.copies() &&
             (message.hwnd == hwnd_ || IsChild(hwnd_, message.hwnd) != FALSE)) {
             carryOut(session::DialogCommand::Copy);
             continue;
@@ -214,6 +239,15 @@ void DescribedWindow::carryOut(session::DialogCommand command) {
     case session::DialogCommand::Close:
         open_ = false;
         return;
+    case session::DialogCommand::Check:
+        if (form_) {
+            form_->showReply(dialog_.check(form_->entries()));
+        }
+        return;
+    case session::DialogCommand::CloseThenWorking:
+        closedForWorking_ = true;
+        open_ = false;
+        return;
     }
 }
 
@@ -231,12 +265,12 @@ LRESULT DescribedWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
         return TRUE;
     case WM_COMMAND: {
         // Escape comes from the dialog manager as IDCANCEL; Enter as IDOK, which presses the
-        // button with the focus, if any.
+        // default button, or else the button with the focus, if any.
         if (LOWORD(wParam) == IDCANCEL) {
             carryOut(dialog_.escape);
             return 0;
         }
-        const int id = LOWORD(wParam) == IDOK ? GetDlgCtrlID(GetFocus()) : LOWORD(wParam);
+        const int id = LOWORD(wParam) == IDOK ? enterTarget() : LOWORD(wParam);
         const int button = id - kFirstButtonId;
         if (button >= 0 && button < static_cast<int>(dialog_.buttons.size()) &&
             (HIWORD(wParam) == BN_CLICKED || LOWORD(wParam) == IDOK)) {
@@ -255,6 +289,15 @@ LRESULT DescribedWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
     default:
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
+}
+
+int DescribedWindow::enterTarget() const {
+    for (std::size_t i = 0; i < dialog_.buttons.size(); ++i) {
+        if (dialog_.buttons[i].name == dialog_.defaultButton) {
+            return kFirstButtonId + static_cast<int>(i);
+        }
+    }
+    return GetDlgCtrlID(GetFocus());
 }
 
 // A step as laid out, on the list's selection colours, with the focus rectangle when it has the

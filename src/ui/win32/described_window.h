@@ -2,10 +2,12 @@
 
 #include "ui/session/dialog.h"
 #include "ui/session/working_layout.h"
+#include "ui/win32/described_form.h"
 #include "ui/win32/gdi_object.h"
 
 #include <windows.h>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -40,6 +42,8 @@ public:
     // The width the steps were laid out in, in pixels.
     [[nodiscard]] int contentWidth() const { return layout_.width; }
     [[nodiscard]] HWND handle() const { return hwnd_; }
+    // Whether the user closed the window for the working, which then opens in its place.
+    [[nodiscard]] bool closedForWorking() const { return closedForWorking_; }
 
 private:
     template <typename Owner>
@@ -47,7 +51,8 @@ private:
     static LRESULT CALLBACK stepsProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR id, DWORD_PTR self);
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
-    void createControls();
+    SIZE createList(HINSTANCE instance, int left, int top, RECT area, int below);
+    [[nodiscard]] int enterTarget() const;
     void drawStep(const DRAWITEMSTRUCT& item) const;
     void carryOut(session::DialogCommand command);
 
@@ -58,9 +63,11 @@ private:
     session::WorkingLayout layout_;
     HWND hwnd_ = nullptr;
     HWND steps_ = nullptr;
+    std::optional<DescribedForm> form_;
     Font font_;
     std::vector<std::wstring> sentences_; // what a screen reader reads for each step
     bool open_ = false;
+    bool closedForWorking_ = false;
 };
 
 } // namespace quorvel::ui::win32

@@ -95,6 +95,21 @@ void CALLBACK readWorkingWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/
     PostMessageW(GetFocus(), WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0000001U));
 }
 
+// 答え合わせ, once it is up: the answer typed into its fields, 確かめる pressed; then, once what it
+// says has been heard, read and closed with Escape.
+struct PendingCheck {
+    Transcript* transcript = nullptr;
+    bool negative = false;
+    std::array<std::string, 3> answer;
+    std::size_t heardBefore = 0;
+    int waited = 0;
+};
+PendingCheck pendingCheck;
+UINT_PTR checkTimer = 0;
+
+void CALLBACK answerCheckWindow(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
+void CALLBACK readCheckWindow(HWND hwnd, UINT message, UINT_PTR id, DWORD time);
+
 // What a screen reader is told, as it hears it: each live-region event, with the control's text
 // at that moment. A WinEvent callback carries no pointer of its own.
 std::vector<std::string> heard;
@@ -105,6 +120,60 @@ void CALLBACK onLiveRegionChanged(HWINEVENTHOOK /*hook*/, DWORD /*event*/, HWND 
     std::array<wchar_t, 512> text{};
     GetWindowTextW(control, text.data(), static_cast<int>(text.size()));
     heard.push_back(ui::win32::narrow(text.data()));
+}
+
+HWND visibleDescribedWindow() {
+    HWND window = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), findWorkingWindow, reinterpret_cast<LPARAM>(&window));
+    return window;
+}
+
+void CALLBACK answerCheckWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/, DWORD /*time*/) {
+    HWND window = visibleDescribedWindow();
+    if (window == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, checkTimer);
+    using Form = ui::win32::DescribedForm;
+    if (pendingCheck.negative) {
+        SendMessageW(GetDlgItem(window, Form::kCheckId), BM_CLICK, 0, 0);
+    }
+    for (std::size_t i = 0; i < pendingCheck.answer.size(); ++i) {
+        HWND field = GetDlgItem(window, Form::kFirstFieldId + static_cast<int>(i));
+        SetFocus(field);
+        for (const wchar_t c : ui::win32::widen(pendingCheck.answer.at(i))) {
+            SendMessageW(field, WM_CHAR, c, 1);
+        }
+    }
+    pendingCheck.heardBefore = heard.size();
+    pendingCheck.waited = 0;
+    // 確かめる is the first button.
+    SendMessageW(GetDlgItem(window, ui::win32::DescribedWindow::kFirstButtonId), BM_CLICK, 0, 0);
+    checkTimer = SetTimer(nullptr, 0, 10, readCheckWindow);
+}
+
+void CALLBACK readCheckWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/, DWORD /*time*/) {
+    HWND window = visibleDescribedWindow();
+    // The live-region event arrives through the message loop; a reply never said is reported as
+    // said empty after a second.
+    if (window == nullptr ||
+        (heard.size() == pendingCheck.heardBefore && ++pendingCheck.waited < 100)) {
+        return;
+    }
+    KillTimer(nullptr, checkTimer);
+    checkTimer = 0;
+    using Form = ui::win32::DescribedForm;
+    PerceivedCheck perceived;
+    perceived.problem = windowText(GetDlgItem(window, Form::kTextId));
+    perceived.drawn = windowText(GetDlgItem(window, Form::kReplyId));
+    if (heard.size() > pendingCheck.heardBefore) {
+        // Said in 答え合わせ, not by the calculator: not among a dump's announcements.
+        perceived.said = heard.back();
+        heard.resize(pendingCheck.heardBefore);
+    }
+    pendingCheck.transcript->check(perceived);
+    PostMessageW(GetFocus(), WM_KEYDOWN, VK_ESCAPE, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0000001U));
 }
 
 // The colour the window has painted at a point of a control.
@@ -180,6 +249,12 @@ Win32Driver::Win32Driver(ui::win32::CalculatorWindow& window, Transcript& transc
 Win32Driver::~Win32Driver() {
     window_.session().observe(nullptr);
     UnhookWinEvent(liveRegionHook_);
+}
+
+void Win32Driver::checkAnswer(bool negative, const std::array<std::string, 3>& answer) {
+    pendingCheck = {&transcript_, negative, answer, 0, 0};
+    checkTimer = SetTimer(nullptr, 0, 10, answerCheckWindow);
+    chooseMenuCommand("CheckAnswer");
 }
 
 void Win32Driver::workingOpening() {

@@ -30,6 +30,7 @@ public:
     void wait(int milliseconds) override;
     void settle() override;
     void plantFault() override { armFault(); }
+    void checkAnswer(bool negative, const std::array<std::string, 3>& answer) override;
 
 private:
     void boxOpening(std::string_view text, std::string_view title, MessageIcon icon) override;
