@@ -35,6 +35,19 @@ EMSCRIPTEN_KEEPALIVE const char* qv_window_layout(int viewportWidth, int viewpor
     return layout.c_str();
 }
 
+// What the open window's check says of its fields: "1" or "0" for the check box, then each
+// field's text, separated by U+001F. Kept until the next call.
+EMSCRIPTEN_KEEPALIVE const char* qv_dialog_check(const char* entries) {
+    static std::string reply;
+    reply = pageWindow()->checkDialog(entries);
+    return reply.c_str();
+}
+
+// The open window is closing for the working, which opens once it has closed.
+EMSCRIPTEN_KEEPALIVE void qv_dialog_working() {
+    pageWindow()->closeDialogForWorking();
+}
+
 EMSCRIPTEN_KEEPALIVE void qv_modal_closed() {
     pageWindow()->session().modalClosed();
 }

@@ -25,6 +25,10 @@ std::string_view commandName(session::DialogCommand command) {
     switch (command) {
     case session::DialogCommand::Copy:
         return "copy";
+    case session::DialogCommand::Check:
+        return "check";
+    case session::DialogCommand::CloseThenWorking:
+        return "working";
     case session::DialogCommand::Close:
         break;
     }
@@ -44,6 +48,18 @@ std::string dialogJson(const session::DialogDescription& page, const session::Wo
         json.key("command").value(commandName(button.command)).end();
     }
     json.end().key("escape").value(commandName(page.escape));
+    json.key("defaultButton").value(page.defaultButton).key("copies").boolean(page.copies());
+    json.key("textName").value(page.textName).key("text").value(page.text);
+    json.key("textSaid").value(page.textSaid);
+    json.key("checkName").value(page.checkName).key("checkCaption").value(page.checkCaption);
+    json.key("fields").beginArray();
+    for (const session::DialogField& field : page.fields) {
+        json.beginObject().key("name").value(field.name).key("caption").value(field.caption);
+        json.key("maxLength").value(field.maxLength).end();
+    }
+    json.end().key("fieldDigits").value(session::kFieldShownDigits);
+    json.key("replyName").value(page.replyName).key("reply").value(page.reply);
+    json.key("replyEms").value(session::kReplyEms).key("replyLines").value(session::kReplyLines);
     json.key("clipboard").value(page.clipboardText);
     json.key("pixelSize").hundredths(pixelSize).key("width").value(layout.width);
     json.key("lines").beginArray();
@@ -123,6 +139,7 @@ session::ModalEnd WebWindow::showDialog(const session::DialogDescription& dialog
                                         qv_measure("", std::string(text).c_str(), size, m.data());
                                         return TextExtent{m[0], m[1], m[2], m[3], m[4], m[5]};
                                     }};
+    openDialog_ = dialog;
     qv_show_dialog(dialogJson(dialog,
                               session::layOutWorking(
                                   dialog.lines, font,
@@ -130,6 +147,35 @@ session::ModalEnd WebWindow::showDialog(const session::DialogDescription& dialog
                               pixelSize)
                        .c_str());
     return session::ModalEnd::StillOpen;
+}
+
+// The page hands over the fields as three texts and the check box, separated by U+001F.
+std::string WebWindow::checkDialog(std::string_view entriesJson) const {
+    if (!openDialog_ || !openDialog_->check) {
+        return {};
+    }
+    session::DialogEntries entries;
+    std::size_t start = 0;
+    bool first = true;
+    while (start <= entriesJson.size()) {
+        const std::size_t end = std::min(entriesJson.find('\x1f', start), entriesJson.size());
+        const std::string_view part = entriesJson.substr(start, end - start);
+        if (first) {
+            entries.checked = part == "1";
+            first = false;
+        } else {
+            entries.fields.emplace_back(part);
+        }
+        start = end + 1;
+    }
+    return openDialog_->check(entries);
+}
+
+void WebWindow::closeDialogForWorking() {
+    if (openDialog_ && openDialog_->openWorking) {
+        const std::function<void()> openWorking = openDialog_->openWorking;
+        openWorking();
+    }
 }
 
 void WebWindow::copyText(std::string_view text) {

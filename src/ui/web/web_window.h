@@ -3,6 +3,7 @@
 #include "ui/session/native_window.h"
 #include "ui/session/session.h"
 
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,11 @@ public:
     [[nodiscard]] session::Session& session() { return session_; }
     [[nodiscard]] const Form1& form() const { return session_.form(); }
 
+    // The secondary window open on the page: what its check says of the fields (as JSON: the
+    // check box and the fields' texts), and its closing for the working.
+    [[nodiscard]] std::string checkDialog(std::string_view entriesJson) const;
+    void closeDialogForWorking();
+
     // session::NativeWindow
     [[nodiscard]] session::LabelDisplay labelDisplay() const override;
     void showLabel(LabelId label, const session::LabelLook& look) override;
@@ -41,6 +47,7 @@ public:
 
 private:
     bool ended_ = false;
+    std::optional<session::DialogDescription> openDialog_;
     session::Session session_{*this};
 };
 

@@ -73,6 +73,14 @@ void WebDriver::boxOpening(std::string_view text, std::string_view title, Messag
 // split by tabs and lists by U+001F.
 void WebDriver::reportWorking() {
     const std::string seen = readFromPage("working", "");
+    // Each check: the problem, the verdict as drawn and as said, split by tabs.
+    const std::string checks = readFromPage("checks", "");
+    if (!checks.empty()) {
+        for (const std::string& block : split(checks, '\x1e')) {
+            const std::vector<std::string> parts = split(block, '\t');
+            transcript_.check({parts.at(0), parts.at(1), parts.at(2)});
+        }
+    }
     if (seen.empty()) {
         return;
     }
@@ -108,6 +116,12 @@ void WebDriver::pressKey(int virtualKey, bool shift, bool ctrl, bool alt) {
     action_ = R"({"do": "key", "code": )" + jsonString(key->code) + R"(, "key": )" +
               jsonString(key->key) + R"(, "shift": )" + flag(shift) + R"(, "ctrl": )" + flag(ctrl) +
               R"(, "alt": )" + flag(alt) + "}";
+}
+
+void WebDriver::checkAnswer(bool negative, const std::array<std::string, 3>& answer) {
+    action_ = R"({"do": "check", "negative": )" + flag(negative) + R"(, "answer": [)" +
+              jsonString(answer[0]) + ", " + jsonString(answer[1]) + ", " + jsonString(answer[2]) +
+              "]}";
 }
 
 void WebDriver::close() {

@@ -26,7 +26,8 @@ public:
 
     // The action asked for by the line just played, "" for none.
     [[nodiscard]] std::string takeAction();
-    // Writes the working windows the page read during the last action to the transcript.
+    // Writes the working windows and the checks the page read during the last action to the
+    // transcript.
     void reportWorking();
 
     void click(const std::string& name) override;
@@ -37,6 +38,7 @@ public:
     void wait(int milliseconds) override;
     void settle() override {}
     void plantFault() override { armFault(); }
+    void checkAnswer(bool negative, const std::array<std::string, 3>& answer) override;
 
 private:
     void boxOpening(std::string_view text, std::string_view title, MessageIcon icon) override;

@@ -8,7 +8,7 @@ function quorvelKeepFocusIn(dialog) {
   dialog.addEventListener('keydown', (e) => {
     if (e.key !== 'Tab' || e.altKey || e.ctrlKey || e.metaKey) return;
     e.preventDefault();
-    const stops = [...dialog.querySelectorAll('button, [tabindex="0"]')]
+    const stops = [...dialog.querySelectorAll('input, button, [tabindex="0"]')]
       .filter((element) => !element.disabled);
     if (stops.length === 0) return;
     const at = stops.indexOf(document.activeElement);

@@ -1,14 +1,17 @@
-// A secondary window of the calculator (the working, 途中式) on the page, made from the
-// description the program hands over: a modal <dialog> with the lines as a list box, each line
-// drawn where the program laid it out and read as its sentence, then the buttons. The arrow keys,
-// Home and End move through the lines; Tab goes round the list and the buttons; Escape and Ctrl+C
-// do what the description says. The program goes on once it is closed, and the focus goes back
-// where it was.
+// A secondary window of the calculator (the working, 途中式; 答え合わせ) on the page, made from
+// the description the program hands over: a modal <dialog> with a line of text, a check box and
+// entry fields, a reply (a live region, so what it writes is said), the lines as a list box, each
+// line drawn where the program laid it out and read as its sentence, then the buttons; a part the
+// description leaves empty is not drawn. The arrow keys, Home and End move through the lines; Tab
+// goes round the controls; Enter in a field presses the default button; Escape and Ctrl+C do what
+// the description says. The program goes on once it is closed, and the focus goes back where it
+// was.
 'use strict';
 
 (() => {
   const dialog = document.getElementById('working');
   const list = document.getElementById('working-steps');
+  const form = document.getElementById('working-form');
   const buttonRow = dialog.querySelector('.box-buttons');
   let open = false;
   let answerAtOnce = false; // a scenario reads the window and closes it at once
@@ -82,8 +85,76 @@
     return button;
   }
 
+  function element(tag, attributes, text) {
+    const made = Object.assign(document.createElement(tag), attributes);
+    if (text !== undefined) made.textContent = text;
+    return made;
+  }
+
+  // The line of text, the row of the check box and fields (each after its caption), the reply.
+  function formElements() {
+    const parts = [];
+    if (described.textName) {
+      const text = element('p', {id: described.textName}, described.text);
+      text.dataset.name = described.textName;
+      text.setAttribute('aria-label', described.textSaid);
+      text.setAttribute('role', 'note');
+      parts.push(text);
+    }
+    const row = element('div', {className: 'form-row'});
+    if (described.checkName) {
+      const box = element('input', {type: 'checkbox', id: described.checkName});
+      box.dataset.name = described.checkName;
+      row.append(element('label', {}, ''));
+      row.lastChild.append(box, described.checkCaption);
+    }
+    for (const field of described.fields) {
+      const input = element('input', {type: 'text', id: field.name, maxLength: field.maxLength,
+                                      inputMode: 'numeric', autocomplete: 'off'});
+      input.dataset.name = field.name;
+      input.style.width = `${described.fieldDigits + 1}ch`;
+      input.addEventListener('keydown', (e) => {
+        if (e.key === 'Enter' && described.defaultButton) {
+          e.preventDefault();
+          document.getElementById(described.defaultButton)?.click();
+        }
+      });
+      const caption = element('label', {htmlFor: field.name}, field.caption);
+      row.append(caption, input);
+    }
+    if (row.children.length) parts.push(row);
+    if (described.replyName) {
+      const reply = element('div', {id: described.replyName, className: 'reply'}, described.reply);
+      reply.dataset.name = described.replyName;
+      reply.setAttribute('role', 'status');
+      reply.setAttribute('aria-live', 'polite');
+      reply.style.width = `${described.replyEms}em`;
+      reply.style.minHeight = `${described.replyLines * 1.5}em`;
+      parts.push(reply);
+    }
+    return parts;
+  }
+
+  // The check box and the fields as the program reads them: "1" or "0", then each field's text.
+  function entries() {
+    const box = described.checkName && document.getElementById(described.checkName);
+    return [box?.checked ? '1' : '0',
+            ...described.fields.map((field) => document.getElementById(field.name).value)]
+      .join('\u001f');
+  }
+
+  function check() {
+    const reply = document.getElementById(described.replyName);
+    if (reply) {
+      reply.textContent = Module.ccall('qv_dialog_check', 'string', ['string'], [entries()]);
+    }
+  }
+
   function show(json) {
     described = JSON.parse(json);
+    form.replaceChildren(...formElements());
+    form.hidden = !form.children.length;
+    list.hidden = !described.listName;
     dialog.dataset.name = described.name;
     list.dataset.name = described.listName;
     document.getElementById('working-title').textContent = described.title;
@@ -101,8 +172,10 @@
         resolve();
       };
       dialog.showModal();
-      select(steps()[0]);
-      if (answerAtOnce) {
+      const first = form.querySelector('input[type=text]') ?? form.querySelector('input');
+      if (first) first.focus();
+      else select(steps()[0]);
+      if (answerAtOnce && !first) {
         seen.push(read());
         setTimeout(() => carryOut('close'), 0);
       }
@@ -129,6 +202,11 @@
   function carryOut(command) {
     if (command === 'copy') copy();
     else if (command === 'close') close?.();
+    else if (command === 'check') check();
+    else if (command === 'working') {
+      Module._qv_dialog_working();
+      close?.();
+    }
   }
 
   list.addEventListener('keydown', (e) => {
@@ -147,7 +225,8 @@
     if (e.key === 'Escape') {
       e.preventDefault();
       carryOut(described?.escape);
-    } else if (e.code === 'KeyC' && (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey) {
+    } else if (e.code === 'KeyC' && (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey &&
+               described?.copies) {
       // Ctrl+C copies what Copy copies, wherever the focus is in the window.
       e.preventDefault();
       copy();

@@ -49,11 +49,41 @@
     element.click();
   }
 
+  // 答え合わせ: the answer typed into its fields, 確かめる pressed, what it then shows and what its
+  // live region said read back, and the window closed with Escape.
+  const checks = [];
+  async function checkAnswer(action) {
+    page.control('CheckAnswer').click();
+    // The window opens once the handler has run; idle() would wait for it to close.
+    for (let tries = 0; !quorvelDialog.isOpen() && tries < 100; ++tries) {
+      await new Promise((resolve) => setTimeout(resolve, 10));
+    }
+    const byName = (name) => document.getElementById(name);
+    if (action.negative) byName('CheckNegative').click();
+    ['CheckWhole', 'CheckNumerator', 'CheckDenominator'].forEach((name, i) => {
+      const field = byName(name);
+      field.focus();
+      field.value = action.answer[i];
+      field.dispatchEvent(new InputEvent('input', {bubbles: true}));
+    });
+    const reply = byName('CheckVerdict');
+    const said = [];
+    const listener = new MutationObserver(() => said.push(reply.textContent));
+    listener.observe(reply, {childList: true, characterData: true, subtree: true});
+    byName('CheckRun').click();
+    await new Promise((resolve) => setTimeout(resolve, 0)); // the live region's record
+    listener.disconnect();
+    checks.push([byName('CheckProblem').textContent, reply.textContent, said.at(-1) ?? '']
+      .join('\t'));
+    await pressKey({code: 'Escape', key: 'Escape', shift: false, ctrl: false, alt: false});
+  }
+
   async function perform(action) {
     switch (action.do) {
       case 'click': clickControl(action.name); break;
       case 'menu': page.control(action.name).click(); break;
       case 'key': await pressKey(action); break;
+      case 'check': await checkAnswer(action); break;
       case 'sleep': await new Promise((resolve) => setTimeout(resolve, action.ms)); break;
     }
     await page.idle();
@@ -77,6 +107,7 @@
       case 'visible': return getComputedStyle(element).visibility === 'hidden' ? '0' : '1';
       case 'announced': return window.quorvelHeard.splice(0).join('\n');
       case 'working': return quorvelDialog.takeSeen();
+      case 'checks': return checks.splice(0).join('\u001e');
       default: return '';
     }
   }
