@@ -47,6 +47,8 @@ enum class Event : std::uint8_t {
     ViewWorking_Click,
     // 答え合わせ: a window of the session's, like the working's; Form1 does nothing.
     CheckAnswer_Click,
+    // 履歴: likewise.
+    History_Click,
 };
 
 } // namespace quorvel

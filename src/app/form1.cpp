@@ -140,6 +140,7 @@ void Form1::runEvent(Event event) {
         return;
     case Event::ViewWorking_Click:
     case Event::CheckAnswer_Click:
+    case Event::History_Click:
         return;
     }
 }

@@ -84,6 +84,7 @@ inline constexpr std::array kMenu{
     MenuCommandRow{"ViewWorking", "途中式"},
     MenuCommandRow{"UseAnswer", "答えを使う"},
     MenuCommandRow{"CheckAnswer", "答え合わせ"},
+    MenuCommandRow{"History", "履歴"},
 };
 
 inline constexpr std::array<std::string_view, 38> kTabOrder{

@@ -132,6 +132,12 @@ DescribedDialog::DescribedDialog(const session::DialogDescription& dialog, QWidg
 
 DescribedDialog::~DescribedDialog() = default;
 
+std::size_t DescribedDialog::chosenLine() const {
+    return steps_ != nullptr && steps_->currentRow() > 0
+               ? static_cast<std::size_t>(steps_->currentRow())
+               : 0;
+}
+
 void DescribedDialog::addList(const session::DialogDescription& dialog, QLayout* column) {
     const QFont face = font();
     const QRect screen =
@@ -192,8 +198,14 @@ void DescribedDialog::carryOut(session::DialogCommand command) {
         return;
     }
     case session::DialogCommand::CloseThenWorking:
-        closedForWorking_ = true;
+    case session::DialogCommand::CloseThenPick:
+        closedWith_ = command;
         QDialog::reject();
+        return;
+    case session::DialogCommand::CopyLine:
+        if (chosenLine() < dialog_.lineTexts.size()) {
+            QApplication::clipboard()->setText(toQString(dialog_.lineTexts[chosenLine()]));
+        }
         return;
     }
 }

@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include <memory>
+#include <optional>
 
 class QListWidget;
 
@@ -32,8 +33,10 @@ public:
     DescribedDialog& operator=(DescribedDialog&&) = delete;
 
     [[nodiscard]] QListWidget* steps() const { return steps_; }
-    // Whether the user closed the window for the working, which then opens in its place.
-    [[nodiscard]] bool closedForWorking() const { return closedForWorking_; }
+    // The command that closed the window, when its description is to hear of it, and the line
+    // chosen in the list then.
+    [[nodiscard]] std::optional<session::DialogCommand> closedWith() const { return closedWith_; }
+    [[nodiscard]] std::size_t chosenLine() const;
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -54,7 +57,7 @@ private:
     session::DialogCommand escape_;
     session::WorkingLayout layout_;
     bool stepAnnounced_ = false;
-    bool closedForWorking_ = false;
+    std::optional<session::DialogCommand> closedWith_;
 };
 
 } // namespace quorvel::ui

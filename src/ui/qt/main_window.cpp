@@ -209,8 +209,8 @@ session::ModalEnd MainWindow::showDialog(const session::DialogDescription& dialo
     emit dialogAboutToShow(&window);
     window.exec();
     activateWindow();
-    if (window.closedForWorking() && dialog.openWorking) {
-        dialog.openWorking();
+    if (const auto command = window.closedWith(); command && dialog.closed) {
+        dialog.closed(*command, window.chosenLine());
     }
     return session::ModalEnd::Closed;
 }

@@ -2,6 +2,7 @@
 
 #include "learning/answer_check.h"
 #include "ui/session/answer_words.h"
+#include "ui/session/history_line.h"
 
 #include <algorithm>
 #include <utility>
@@ -31,6 +32,34 @@ bool DialogDescription::copies() const {
     return std::any_of(buttons.begin(), buttons.end(), [](const DialogButton& button) {
         return button.command == DialogCommand::Copy;
     });
+}
+
+DialogDescription
+historyDialog(std::vector<Working> calculations,
+              std::function<void(DialogCommand command, std::size_t line)> closed) {
+    DialogDescription dialog;
+    dialog.name = "HistoryWindow";
+    dialog.title = "履歴";
+    dialog.listName = "HistoryEntries";
+    dialog.listAccessibleName = "これまでの計算";
+    for (const Working& calculation : calculations) {
+        dialog.lines.push_back(calculationLine(calculation));
+        std::string text = workingPlainText({dialog.lines.back()});
+        dialog.lineTexts.push_back(text.substr(0, text.size() - 1));
+        dialog.clipboardText += text;
+    }
+    if (dialog.lines.empty()) {
+        dialog.lines.push_back(
+            {LineKind::Nothing, "", {}, {}, "まだ計算していません。", "まだ計算していません。"});
+    }
+    dialog.buttons = {{"HistoryPick", "選ぶ", DialogCommand::CloseThenPick},
+                      {"HistoryWorking", "途中式", DialogCommand::CloseThenWorking},
+                      {"HistoryCopy", "コピー", DialogCommand::CopyLine},
+                      {"HistoryCopyAll", "全てコピー", DialogCommand::Copy},
+                      {"HistoryClose", "閉じる", DialogCommand::Close}};
+    dialog.defaultButton = "HistoryPick";
+    dialog.closed = std::move(closed);
+    return dialog;
 }
 
 DialogDescription workingDialog(const Working& working) {
@@ -79,7 +108,11 @@ DialogDescription checkDialog(const Working& problem, std::function<void()> open
                       {"CheckWorking", "途中式", DialogCommand::CloseThenWorking},
                       {"CheckClose", "閉じる", DialogCommand::Close}};
     dialog.defaultButton = "CheckRun";
-    dialog.openWorking = std::move(openWorking);
+    dialog.closed = [openWorking = std::move(openWorking)](DialogCommand command, std::size_t) {
+        if (command == DialogCommand::CloseThenWorking && openWorking) {
+            openWorking();
+        }
+    };
     return dialog;
 }
 

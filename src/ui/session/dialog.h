@@ -29,6 +29,8 @@ enum class DialogCommand : std::uint8_t {
     Close,            // closes the window; the calculator takes input again
     Check,            // the reply becomes what check() says of the fields; it is said at once
     CloseThenWorking, // closes the window; the working window opens in its place
+    CloseThenPick,    // closes the window; the line chosen in the list is used
+    CopyLine,         // puts the text of the line chosen in the list on the clipboard
 };
 
 struct DialogButton {
@@ -68,13 +70,15 @@ struct DialogDescription {
     std::string listName;           // the list's control name; "" for no list
     std::string listAccessibleName; // what a screen reader calls the list
     std::vector<WorkingLine> lines;
+    std::vector<std::string> lineTexts; // what CopyLine copies of each line; none for none
 
     std::vector<DialogButton> buttons; // in tab order, after everything else
     std::string defaultButton;         // the button Enter presses anywhere; "" for none
     DialogCommand escape = DialogCommand::Close;
     std::string clipboardText; // what Copy and Ctrl+C put on the clipboard
-    // Called once the window has closed with CloseThenWorking.
-    std::function<void()> openWorking;
+    // Called once the window has closed with CloseThenWorking or CloseThenPick, with the line
+    // chosen in the list (0 for the first, or when there is no list).
+    std::function<void(DialogCommand command, std::size_t line)> closed;
 
     [[nodiscard]] bool copies() const;
 };
@@ -86,5 +90,11 @@ struct DialogDescription {
 // whether it is right. openWorking opens the working of the problem in its place.
 [[nodiscard]] DialogDescription checkDialog(const Working& problem,
                                             std::function<void()> openWorking);
+
+// 履歴: the calculations made, newest first, each a line of the list. 選ぶ (and Enter) hands the
+// chosen line to closed with CloseThenPick; 途中式 with CloseThenWorking.
+[[nodiscard]] DialogDescription
+historyDialog(std::vector<Working> calculations,
+              std::function<void(DialogCommand command, std::size_t line)> closed);
 
 } // namespace quorvel::session

@@ -66,6 +66,7 @@ inline constexpr std::array kEventTable{
     EventRow{Event::ViewWorking_Click, "ViewWorking", 403, Narration::None},
     EventRow{Event::UseAnswer_Click, "UseAnswer",  404, Narration::FirstOperand},
     EventRow{Event::CheckAnswer_Click, "CheckAnswer", 405, Narration::None},
+    EventRow{Event::History_Click, "History", 406, Narration::None},
 };
 // clang-format on
 

@@ -69,6 +69,8 @@ public:
     virtual void runtimeError(RuntimeErrorKind /*kind*/) {}
     // The working window is about to open.
     virtual void workingOpening() {}
+    // The history window is about to open.
+    virtual void historyOpening() {}
     // A handler of the window is about to run (a test can make it fail here).
     virtual void handlerRunning() {}
     virtual void ended() {}

@@ -1,5 +1,6 @@
 #include "ui/session/session.h"
 
+#include "entry/restore_problem.h"
 #include "learning/problem_working.h"
 #include "ui/controls/control_tables.h"
 #include "ui/session/narration.h"
@@ -7,6 +8,7 @@
 #include "ui/session/working_lines.h"
 
 #include <algorithm>
+#include <utility>
 
 namespace quorvel::session {
 namespace {
@@ -146,6 +148,7 @@ template <typename Handler> void Session::run(Narration narration, Handler&& han
             observer_->handlerRunning();
         }
         handler();
+        remember(form_.working());
         if (ended_ || boxesShown_ != boxesBefore) {
             return;
         }
@@ -173,6 +176,10 @@ void Session::activate(Event event) {
     }
     if (event == Event::CheckAnswer_Click) {
         run(Narration::None, [this] { showCheck(); });
+        return;
+    }
+    if (event == Event::History_Click) {
+        run(Narration::None, [this] { showHistory(); });
         return;
     }
     // 答えを使う changes nothing without an answer on display; a screen-reader user is told why.
@@ -209,6 +216,48 @@ void Session::showCheck() {
     }
     const Working problem = learning::workingOfProblem(fields, form_.vars().KN);
     modal([this, dialog = checkDialog(problem, [this, problem] { showWorkingOf(problem); })] {
+        return window_.showDialog(dialog);
+    });
+}
+
+// A calculation that gave an answer joins the history, unless it is the newest one again.
+void Session::remember(const Working& working) {
+    if (!working.calculated || working.stop || working.steps.empty()) {
+        return;
+    }
+    if (!history_.empty() && history_.back().entry == working.entry &&
+        history_.back().operatorCode == working.operatorCode) {
+        return;
+    }
+    history_.push_back(working);
+}
+
+// 履歴, newest first, with the answers in the display mode chosen now. 選ぶ puts the chosen problem
+// back and calculates it once the window has closed; 途中式 opens its working in its place.
+void Session::showHistory() {
+    std::vector<Working> shown(history_.rbegin(), history_.rend());
+    for (Working& working : shown) {
+        working.improperMode = window_.optionSelected(OptionId::Option6);
+    }
+    auto closed = [this, shown](DialogCommand command, std::size_t line) {
+        if (line >= shown.size()) {
+            return;
+        }
+        if (command == DialogCommand::CloseThenWorking) {
+            showWorkingOf(shown[line]);
+        } else if (command == DialogCommand::CloseThenPick) {
+            afterModals_ = [this, picked = shown[line]] {
+                run(Narration::Result, [this, &picked] {
+                    RestoreProblem(form_, picked.entry, picked.operatorCode);
+                    form_.handle(Event::Command1_Click);
+                });
+            };
+        }
+    };
+    modal([this, dialog = historyDialog(shown, std::move(closed))] {
+        if (observer_ != nullptr) {
+            observer_->historyOpening();
+        }
         return window_.showDialog(dialog);
     });
 }
@@ -339,6 +388,10 @@ void Session::release() {
     heldLabels_.reset();
     heldLines_.fill(std::nullopt);
     showNextModal();
+    // What a window asked to be done once it had closed, with the calculator taking input again.
+    if (const std::function<void()> after = std::exchange(afterModals_, {}); after && !boxOpen_) {
+        after();
+    }
 }
 
 void Session::messageBox(std::string_view text, std::string_view title, MessageIcon icon) {

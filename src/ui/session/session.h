@@ -69,6 +69,8 @@ private:
     void showWorking();
     void showWorkingOf(Working working);
     void showCheck();
+    void showHistory();
+    void remember(const Working& working);
     void copyAnswer();
     void show(LabelId label);
     void rememberFocus();
@@ -88,6 +90,8 @@ private:
     std::bitset<13> heldLabels_;                   // by label number
     std::array<std::optional<bool>, 4> heldLines_; // by line number
     std::string focusAfterModal_;
+    std::vector<Working> history_; // the calculations made, oldest first; in memory only
+    std::function<void()> afterModals_;
     bool boxOpen_ = false;      // asked for or open: the window takes no input
     bool modalShowing_ = false; // on the screen now
     bool endAfterModal_ = false;

@@ -220,7 +220,7 @@ std::string spokenNumber(const ShownNumber& number) {
 }
 
 std::string_view kindName(LineKind kind) {
-    constexpr std::array<std::string_view, 15> kNames{"nothing",
+    constexpr std::array<std::string_view, 16> kNames{"nothing",
                                                       "problem",
                                                       "first-as-improper",
                                                       "second-as-improper",
@@ -234,7 +234,8 @@ std::string_view kindName(LineKind kind) {
                                                       "mixed",
                                                       "answer",
                                                       "decimal",
-                                                      "stopped"};
+                                                      "stopped",
+                                                      "calculation"};
     return kNames.at(static_cast<std::size_t>(kind));
 }
 

@@ -38,7 +38,8 @@ enum class LineKind : std::uint8_t {
     Mixed,
     Answer,
     Decimal,
-    Stopped, // where and why the calculation stopped
+    Stopped,     // where and why the calculation stopped
+    Calculation, // a calculation of the history: the problem and its answer
 };
 
 // The kind's name in a transcript: "problem", "first-as-improper", ...

@@ -40,6 +40,9 @@ public:
     // denominator) with the sign ticked when negative, presses 確かめる, reports what it says to
     // the transcript and closes the window with Escape.
     virtual void checkAnswer(bool negative, const std::array<std::string, 3>& answer) = 0;
+    // Opens 履歴 from the menu. With pick 0 it reports the entries and closes the window with
+    // Escape; else it moves to the pick-th entry (1 = the newest) with Down and presses Enter.
+    virtual void openHistory(int pick) = 0;
 };
 
 // Writes what the session reports besides the window to the transcript: run-time errors and the

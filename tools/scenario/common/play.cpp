@@ -43,6 +43,9 @@ bool playLine(const std::string& text, Driver& driver, Transcript& transcript) {
     case ScenarioLine::Kind::Fault:
         driver.plantFault();
         break;
+    case ScenarioLine::Kind::History:
+        driver.openHistory(line.pick);
+        break;
     case ScenarioLine::Kind::Check:
         driver.checkAnswer(line.negative, line.answer);
         break;

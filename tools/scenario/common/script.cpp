@@ -159,6 +159,18 @@ ScenarioLine readScenarioLine(const std::string& rawLine) {
         // reports the verdict and closes the window with Escape.
         out.kind = ScenarioLine::Kind::Check;
         understood = readAnswer(argument, out);
+    } else if (command == "history" || command == "history_pick") {
+        // 履歴: the runner reports its entries, or chooses one (1 = the newest) with the arrow
+        // keys and Enter; either way the window closes.
+        out.kind = ScenarioLine::Kind::History;
+        if (command == "history") {
+            understood = argument.empty();
+        } else {
+            char* end = nullptr;
+            const long pick = std::strtol(argument.c_str(), &end, 10);
+            understood = !argument.empty() && *end == '\0' && pick >= 1 && pick <= 1000;
+            out.pick = static_cast<int>(pick);
+        }
     } else if (command == "key") {
         out.kind = ScenarioLine::Kind::Key;
         understood = readKey(argument, out);

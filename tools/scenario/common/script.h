@@ -8,7 +8,7 @@ namespace quorvel::scenario {
 
 // One line of a scenario, read; the same language for every binding's runner.
 struct ScenarioLine {
-    enum class Kind { Blank, Click, Menu, Key, Close, Dump, Sleep, Fault, Check, Bad };
+    enum class Kind { Blank, Click, Menu, Key, Close, Dump, Sleep, Fault, Check, History, Bad };
     Kind kind = Kind::Blank;
     std::string name; // Click: a control name; Menu: a menu command
     int virtualKey = 0;
@@ -21,6 +21,7 @@ struct ScenarioLine {
     // empty), and its sign.
     std::array<std::string, 3> answer;
     bool negative = false;
+    int pick = 0; // History: the entry to choose, 1 for the newest; 0 to read them
 };
 
 ScenarioLine readScenarioLine(const std::string& line);

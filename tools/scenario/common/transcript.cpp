@@ -129,6 +129,17 @@ void Transcript::working(const PerceivedWorking& working) {
     print(json + "]}}");
 }
 
+void Transcript::history(const PerceivedWorking& history) {
+    std::string json =
+        R"({"history": {"title": )" + jsonString(history.title) + R"(, "entries": [)";
+    for (std::size_t i = 0; i < history.steps.size(); ++i) {
+        const PerceivedStep& entry = history.steps[i];
+        json += std::string(i > 0 ? ", " : "") + R"({"numbers": )" + integersDrawn(entry.drawn) +
+                R"(, "said": )" + jsonString(entry.said) + "}";
+    }
+    print(json + "]}}");
+}
+
 void Transcript::check(const PerceivedCheck& check) {
     print(R"({"check": {"problem": )" + jsonString(check.problem) + R"(, "drawn": )" +
           jsonString(check.drawn) + R"(, "said": )" + jsonString(check.said) + "}}");

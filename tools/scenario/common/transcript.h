@@ -81,6 +81,8 @@ public:
     // The working window as it opened; each step with the integers it draws.
     void working(const PerceivedWorking& working);
     void check(const PerceivedCheck& check);
+    // The history window as it opened: each entry with the integers it draws and what is said.
+    void history(const PerceivedWorking& history);
     // The window has been unloaded; told once however often it is reported.
     void ended();
     void badLine(std::string_view line);

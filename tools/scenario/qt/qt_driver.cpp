@@ -147,9 +147,47 @@ void QtDriver::checkAnswer(bool negative, const std::array<std::string, 3>& answ
 void QtDriver::readDialog(QDialog* dialog) {
     if (dialog->objectName() == QLatin1String("CheckWindow")) {
         answerCheck(dialog);
+    } else if (dialog->objectName() == QLatin1String("HistoryWindow")) {
+        answerHistory(dialog);
     } else {
         readWorking(dialog);
     }
+}
+
+void QtDriver::openHistory(int pick) {
+    historyPick_ = pick;
+    chooseMenuCommand("History");
+}
+
+// Reports the entries as drawn and read, or chooses one by the keyboard.
+void QtDriver::answerHistory(QDialog* history) {
+    QTimer::singleShot(0, history, [this, history] {
+        (void)QTest::qWaitFor([history] { return QApplication::activeWindow() == history; });
+        auto* entries = history->findChild<QListWidget*>(QStringLiteral("HistoryEntries"));
+        // The first entry becomes current once the list has had the keyboard a moment.
+        (void)QTest::qWaitFor([entries] { return entries->currentRow() == 0; });
+        if (historyPick_ > 0) {
+            for (int i = 1; i < historyPick_; ++i) {
+                QTest::keyClick(history->windowHandle(), Qt::Key_Down);
+            }
+            QTest::keyClick(history->windowHandle(), Qt::Key_Return);
+            return;
+        }
+        PerceivedWorking perceived;
+        perceived.title = history->windowTitle().toStdString();
+        QAccessibleInterface* list = QAccessible::queryAccessibleInterface(entries);
+        for (int row = 0; row < entries->count(); ++row) {
+            PerceivedStep entry;
+            for (const QString& text :
+                 entries->item(row)->data(ui::DescribedDialog::DrawnRole).toStringList()) {
+                entry.drawn.push_back(text.toStdString());
+            }
+            entry.said = list->child(row)->text(QAccessible::Name).toStdString();
+            perceived.steps.push_back(entry);
+        }
+        transcript_.history(perceived);
+        QTest::keyClick(history->windowHandle(), Qt::Key_Escape);
+    });
 }
 
 // Types the answer into 答え合わせ as a user would, presses 確かめる, reads what it then shows and

@@ -38,6 +38,7 @@ public:
     void settle() override;
     void plantFault() override { armFault(); }
     void checkAnswer(bool negative, const std::array<std::string, 3>& answer) override;
+    void openHistory(int pick) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -47,6 +48,7 @@ private:
     void readDialog(QDialog* dialog);
     void readWorking(QDialog* working);
     void answerCheck(QDialog* check);
+    void answerHistory(QDialog* history);
 
     ui::MainWindow& window_;
     Transcript& transcript_;
@@ -55,6 +57,7 @@ private:
     std::vector<std::string> announced_; // heard since the last dump
     bool checkNegative_ = false;         // the answer the next 答え合わせ is given
     std::array<std::string, 3> checkAnswer_;
+    int historyPick_ = 0; // the entry the next 履歴 is to choose, 0 for none
 };
 
 } // namespace quorvel::scenario
