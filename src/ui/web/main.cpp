@@ -43,9 +43,12 @@ EMSCRIPTEN_KEEPALIVE const char* qv_dialog_check(const char* entries) {
     return reply.c_str();
 }
 
-// The open window is closing for the working, which opens once it has closed.
-EMSCRIPTEN_KEEPALIVE void qv_dialog_working() {
-    pageWindow()->closeDialogForWorking();
+// The open window is closing for the working (pick 0) or for its chosen line (pick 1), the line
+// chosen in its list then; what follows happens once it has closed.
+EMSCRIPTEN_KEEPALIVE void qv_dialog_closing(int pick, int line) {
+    pageWindow()->dialogClosing(pick != 0 ? quorvel::session::DialogCommand::CloseThenPick
+                                          : quorvel::session::DialogCommand::CloseThenWorking,
+                                static_cast<std::size_t>(line < 0 ? 0 : line));
 }
 
 EMSCRIPTEN_KEEPALIVE void qv_modal_closed() {

@@ -29,6 +29,10 @@ std::string_view commandName(session::DialogCommand command) {
         return "check";
     case session::DialogCommand::CloseThenWorking:
         return "working";
+    case session::DialogCommand::CloseThenPick:
+        return "pick";
+    case session::DialogCommand::CopyLine:
+        return "copy-line";
     case session::DialogCommand::Close:
         break;
     }
@@ -61,6 +65,11 @@ std::string dialogJson(const session::DialogDescription& page, const session::Wo
     json.key("replyName").value(page.replyName).key("reply").value(page.reply);
     json.key("replyEms").value(session::kReplyEms).key("replyLines").value(session::kReplyLines);
     json.key("clipboard").value(page.clipboardText);
+    json.key("lineTexts").beginArray();
+    for (const std::string& text : page.lineTexts) {
+        json.value(text);
+    }
+    json.end();
     json.key("pixelSize").hundredths(pixelSize).key("width").value(layout.width);
     json.key("lines").beginArray();
     for (std::size_t i = 0; i < page.lines.size(); ++i) {
@@ -171,10 +180,10 @@ std::string WebWindow::checkDialog(std::string_view entriesJson) const {
     return openDialog_->check(entries);
 }
 
-void WebWindow::closeDialogForWorking() {
-    if (openDialog_ && openDialog_->openWorking) {
-        const std::function<void()> openWorking = openDialog_->openWorking;
-        openWorking();
+void WebWindow::dialogClosing(session::DialogCommand command, std::size_t line) {
+    if (openDialog_ && openDialog_->closed) {
+        const auto closed = openDialog_->closed;
+        closed(command, line);
     }
 }
 

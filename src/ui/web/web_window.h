@@ -26,10 +26,10 @@ public:
     [[nodiscard]] session::Session& session() { return session_; }
     [[nodiscard]] const Form1& form() const { return session_.form(); }
 
-    // The secondary window open on the page: what its check says of the fields (as JSON: the
-    // check box and the fields' texts), and its closing for the working.
+    // The secondary window open on the page: what its check says of the fields (the check box
+    // and the fields' texts), and its closing by a command its description is to hear of.
     [[nodiscard]] std::string checkDialog(std::string_view entriesJson) const;
-    void closeDialogForWorking();
+    void dialogClosing(session::DialogCommand command, std::size_t line);
 
     // session::NativeWindow
     [[nodiscard]] session::LabelDisplay labelDisplay() const override;

@@ -266,14 +266,16 @@ session::ModalEnd CalculatorWindow::messageBox(std::string_view text, std::strin
 }
 
 session::ModalEnd CalculatorWindow::showDialog(const session::DialogDescription& dialog) {
-    bool forWorking = false;
+    std::optional<session::DialogCommand> closedWith;
+    std::size_t line = 0;
     {
         DescribedWindow window(instance_, hwnd_, dpi_, dialog);
         window.run();
-        forWorking = window.closedForWorking();
+        closedWith = window.closedWith();
+        line = window.chosenLine();
     }
-    if (forWorking && dialog.openWorking) {
-        dialog.openWorking();
+    if (closedWith && dialog.closed) {
+        dialog.closed(*closedWith, line);
     }
     return session::ModalEnd::Closed;
 }

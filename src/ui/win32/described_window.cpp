@@ -245,8 +245,14 @@ void DescribedWindow::carryOut(session::DialogCommand command) {
         }
         return;
     case session::DialogCommand::CloseThenWorking:
-        closedForWorking_ = true;
+    case session::DialogCommand::CloseThenPick:
+        closedWith_ = command;
         open_ = false;
+        return;
+    case session::DialogCommand::CopyLine:
+        if (chosenLine() < dialog_.lineTexts.size()) {
+            copyToClipboard(hwnd_, dialog_.lineTexts[chosenLine()]);
+        }
         return;
     }
 }
@@ -289,6 +295,11 @@ LRESULT DescribedWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
     default:
         return DefWindowProcW(hwnd_, message, wParam, lParam);
     }
+}
+
+std::size_t DescribedWindow::chosenLine() const {
+    const LRESULT line = steps_ != nullptr ? SendMessageW(steps_, LB_GETCURSEL, 0, 0) : LB_ERR;
+    return line > 0 ? static_cast<std::size_t>(line) : 0;
 }
 
 int DescribedWindow::enterTarget() const {

@@ -42,8 +42,10 @@ public:
     // The width the steps were laid out in, in pixels.
     [[nodiscard]] int contentWidth() const { return layout_.width; }
     [[nodiscard]] HWND handle() const { return hwnd_; }
-    // Whether the user closed the window for the working, which then opens in its place.
-    [[nodiscard]] bool closedForWorking() const { return closedForWorking_; }
+    // The command that closed the window, when its description is to hear of it, and the line
+    // chosen in the list then.
+    [[nodiscard]] std::optional<session::DialogCommand> closedWith() const { return closedWith_; }
+    [[nodiscard]] std::size_t chosenLine() const;
 
 private:
     template <typename Owner>
@@ -67,7 +69,7 @@ private:
     Font font_;
     std::vector<std::wstring> sentences_; // what a screen reader reads for each step
     bool open_ = false;
-    bool closedForWorking_ = false;
+    std::optional<session::DialogCommand> closedWith_;
 };
 
 } // namespace quorvel::ui::win32

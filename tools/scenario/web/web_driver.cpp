@@ -87,12 +87,16 @@ void WebDriver::reportWorking() {
     for (const std::string& block : split(seen, '\x1e')) {
         const std::vector<std::string> lines = linesOf(block);
         const std::vector<std::string> head = split(lines.at(0), '\t');
-        PerceivedWorking working{head.at(0), {}, split(head.at(2), '\x1f'), head.at(1)};
+        PerceivedWorking working{head.at(1), {}, split(head.at(3), '\x1f'), head.at(2)};
         for (std::size_t i = 1; i < lines.size(); ++i) {
             const std::vector<std::string> step = split(lines[i], '\t');
             working.steps.push_back({step.at(0), split(step.at(2), '\x1f'), step.at(1)});
         }
-        transcript_.working(working);
+        if (head.at(0) == "HistoryWindow") {
+            transcript_.history(working);
+        } else {
+            transcript_.working(working);
+        }
     }
 }
 
@@ -122,6 +126,10 @@ void WebDriver::checkAnswer(bool negative, const std::array<std::string, 3>& ans
     action_ = R"({"do": "check", "negative": )" + flag(negative) + R"(, "answer": [)" +
               jsonString(answer[0]) + ", " + jsonString(answer[1]) + ", " + jsonString(answer[2]) +
               "]}";
+}
+
+void WebDriver::openHistory(int pick) {
+    action_ = R"({"do": "history", "pick": )" + std::to_string(pick) + "}";
 }
 
 void WebDriver::close() {

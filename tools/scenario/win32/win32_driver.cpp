@@ -176,6 +176,46 @@ void CALLBACK readCheckWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/, 
     PostMessageW(GetFocus(), WM_KEYUP, VK_ESCAPE, static_cast<LPARAM>(0xC0000001U));
 }
 
+// 履歴, once it is up: its entries read as a user perceives them and the window closed with
+// Escape, or the pick-th entry chosen with Down and Enter.
+int historyPick = 0;
+Transcript* historyTranscript = nullptr;
+UINT_PTR historyTimer = 0;
+
+void postKey(HWND target, int virtualKey) {
+    PostMessageW(target, WM_KEYDOWN, static_cast<WPARAM>(virtualKey), 1);
+    PostMessageW(target, WM_KEYUP, static_cast<WPARAM>(virtualKey),
+                 static_cast<LPARAM>(0xC0000001U));
+}
+
+void CALLBACK answerHistoryWindow(HWND /*hwnd*/, UINT /*message*/, UINT_PTR /*id*/,
+                                  DWORD /*time*/) {
+    HWND window = visibleDescribedWindow();
+    if (window == nullptr) {
+        return;
+    }
+    KillTimer(nullptr, historyTimer);
+    historyTimer = 0;
+    HWND entries = GetDlgItem(window, ui::win32::DescribedWindow::kStepsId);
+    if (historyPick > 0) {
+        for (int i = 1; i < historyPick; ++i) {
+            postKey(entries, VK_DOWN);
+        }
+        postKey(entries, VK_RETURN);
+        return;
+    }
+    const ui::win32::DescribedWindow& history = *ui::win32::DescribedWindow::of(window);
+    PerceivedWorking perceived;
+    perceived.title = windowText(window);
+    const auto count = static_cast<int>(SendMessageW(entries, LB_GETCOUNT, 0, 0));
+    for (int entry = 0; entry < count; ++entry) {
+        perceived.steps.push_back(
+            {history.kind(entry), history.drawn(entry), accessibleName(entries, entry + 1)});
+    }
+    historyTranscript->history(perceived);
+    postKey(GetFocus(), VK_ESCAPE);
+}
+
 // The colour the window has painted at a point of a control.
 Colour paintedAt(HWND control, int x, int y) {
     HDC dc = GetDC(control);
@@ -255,6 +295,13 @@ void Win32Driver::checkAnswer(bool negative, const std::array<std::string, 3>& a
     pendingCheck = {&transcript_, negative, answer, 0, 0};
     checkTimer = SetTimer(nullptr, 0, 10, answerCheckWindow);
     chooseMenuCommand("CheckAnswer");
+}
+
+void Win32Driver::openHistory(int pick) {
+    historyPick = pick;
+    historyTranscript = &transcript_;
+    historyTimer = SetTimer(nullptr, 0, 10, answerHistoryWindow);
+    chooseMenuCommand("History");
 }
 
 void Win32Driver::workingOpening() {

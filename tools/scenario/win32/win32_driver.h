@@ -31,6 +31,7 @@ public:
     void settle() override;
     void plantFault() override { armFault(); }
     void checkAnswer(bool negative, const std::array<std::string, 3>& answer) override;
+    void openHistory(int pick) override;
 
 private:
     void boxOpening(std::string_view text, std::string_view title, MessageIcon icon) override;

@@ -65,7 +65,7 @@
   // What a user perceives, read back from the elements, one step a line:
   // kind TAB sentence TAB the texts drawn, separated by U+001F.
   function read() {
-    const head = [document.getElementById('working-title').textContent,
+    const head = [described.name, document.getElementById('working-title').textContent,
                   document.activeElement?.getAttribute('aria-label') ?? '',
                   [...buttonRow.children].map((button) => button.textContent).join('\u001f')];
     const lines = steps().map((item) => [
@@ -113,12 +113,6 @@
                                       inputMode: 'numeric', autocomplete: 'off'});
       input.dataset.name = field.name;
       input.style.width = `${described.fieldDigits + 1}ch`;
-      input.addEventListener('keydown', (e) => {
-        if (e.key === 'Enter' && described.defaultButton) {
-          e.preventDefault();
-          document.getElementById(described.defaultButton)?.click();
-        }
-      });
       const caption = element('label', {htmlFor: field.name}, field.caption);
       row.append(caption, input);
     }
@@ -182,8 +176,13 @@
     });
   }
 
-  async function copy() {
-    const text = described.clipboard;
+  // The line chosen in the list: the one a user last moved to.
+  function chosenLine() {
+    return Math.max(0, steps().findIndex((item) => item.tabIndex === 0));
+  }
+
+  async function copy(text = described.clipboard) {
+    if (text === undefined) return;
     try {
       await navigator.clipboard.writeText(text);
     } catch {
@@ -203,8 +202,9 @@
     if (command === 'copy') copy();
     else if (command === 'close') close?.();
     else if (command === 'check') check();
-    else if (command === 'working') {
-      Module._qv_dialog_working();
+    else if (command === 'copy-line') copy(described.lineTexts[chosenLine()]);
+    else if (command === 'working' || command === 'pick') {
+      Module._qv_dialog_closing(command === 'pick' ? 1 : 0, chosenLine());
       close?.();
     }
   }
@@ -222,7 +222,11 @@
     if (item) select(item);
   });
   dialog.addEventListener('keydown', (e) => {
-    if (e.key === 'Escape') {
+    if (e.key === 'Enter' && described?.defaultButton && e.target.tagName !== 'BUTTON') {
+      // Enter anywhere but on a button presses the default button.
+      e.preventDefault();
+      document.getElementById(described.defaultButton)?.click();
+    } else if (e.key === 'Escape') {
       e.preventDefault();
       carryOut(described?.escape);
     } else if (e.code === 'KeyC' && (e.ctrlKey || e.metaKey) && !e.altKey && !e.shiftKey &&

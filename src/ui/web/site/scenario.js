@@ -52,12 +52,28 @@
   // 答え合わせ: the answer typed into its fields, 確かめる pressed, what it then shows and what its
   // live region said read back, and the window closed with Escape.
   const checks = [];
-  async function checkAnswer(action) {
-    page.control('CheckAnswer').click();
-    // The window opens once the handler has run; idle() would wait for it to close.
+  // A menu command that opens a window: once it is open (idle() would wait for it to close).
+  async function openWindow(command) {
+    page.control(command).click();
     for (let tries = 0; !quorvelDialog.isOpen() && tries < 100; ++tries) {
       await new Promise((resolve) => setTimeout(resolve, 10));
     }
+  }
+
+  // 履歴's pick-th entry chosen with Down and Enter, as keys to the focused line.
+  async function pickFromHistory(pick) {
+    quorvelDialog.answerAtOnce(false);
+    await openWindow('History');
+    quorvelDialog.answerAtOnce(true);
+    for (let i = 0; i <= pick - 1; ++i) {
+      const key = i < pick - 1 ? 'ArrowDown' : 'Enter';
+      document.activeElement.dispatchEvent(new KeyboardEvent('keydown',
+        {key, code: key, bubbles: true, cancelable: true, composed: true}));
+    }
+  }
+
+  async function checkAnswer(action) {
+    await openWindow('CheckAnswer');
     const byName = (name) => document.getElementById(name);
     if (action.negative) byName('CheckNegative').click();
     ['CheckWhole', 'CheckNumerator', 'CheckDenominator'].forEach((name, i) => {
@@ -84,6 +100,10 @@
       case 'menu': page.control(action.name).click(); break;
       case 'key': await pressKey(action); break;
       case 'check': await checkAnswer(action); break;
+      case 'history':
+        if (action.pick > 0) await pickFromHistory(action.pick);
+        else page.control('History').click();
+        break;
       case 'sleep': await new Promise((resolve) => setTimeout(resolve, action.ms)); break;
     }
     await page.idle();
