@@ -3,7 +3,8 @@
 # audio device, listens while one whole calculation is done with real mouse clicks, then while
 # digits are typed with real keys and an error box comes and goes; what it says is read from its
 # debug output: the field, the operator and the result phrases, the working's steps and its
-# answer, the box, and nothing announced while the box is open.
+# answer, 答え合わせ's field and verdict, 履歴's newest entry, the box, and nothing announced
+# while the box is open.
 source "$(dirname "$0")/lib.bash"
 
 if [[ -z "${QUORVEL_E2E_BUS:-}" ]]; then
@@ -118,6 +119,31 @@ mark
 xdotool key Down
 said "答え 2と6分の1"
 echo "ok: Orca read the answer in the working"
+key Escape
+said "計算 プッシュボタン" "計算 push button"
+
+# 答え合わせ by the keyboard: Orca names the first field as it opens, and says the verdict that
+# 確かめる writes, from Enter in the last field.
+mark
+xdotool key --delay 300 Alt_L Right Right Right Right Return
+said "整数部分"
+echo "ok: Orca named the first field of 答え合わせ"
+xdotool type --delay 150 2
+xdotool key Tab
+xdotool type --delay 150 1
+xdotool key Tab
+xdotool type --delay 150 6
+key Return
+said "正解です。"
+echo "ok: Orca said the verdict 正解です。"
+key Escape
+said "計算 プッシュボタン" "計算 push button"
+
+# 履歴 by the keyboard: Orca reads the newest calculation as it opens.
+mark
+xdotool key --delay 300 Alt_L Right Right Right Right Right Return
+said "1と2分の1 たす 3分の2 は 2と6分の1"
+echo "ok: Orca read the newest entry of 履歴"
 key Escape
 said "計算 プッシュボタン" "計算 push button"
 
