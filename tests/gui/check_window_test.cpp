@@ -64,10 +64,10 @@ protected:
         }
     }
 
-    void key(QDialog& window, Qt::Key k) { QTest::keyClick(window.windowHandle(), k); }
-    void type(QDialog& window, const char* digits) {
+    static void key(QDialog& window, Qt::Key k) { QTest::keyClick(window.windowHandle(), k); }
+    // Typed into the field with the focus.
+    static void type(const char* digits) {
         QTest::keyClicks(QApplication::focusWidget(), QLatin1String(digits));
-        static_cast<void>(window);
     }
 
     // 答え合わせ from the menu by the keyboard: Alt, then Right to its place, Enter.
@@ -96,19 +96,19 @@ TEST_F(CheckWindowTest, ThePupilChecksByKeyboardAndSeesTheWorkingOfTheProblem) {
         trail.push_back(focusName());
         key(check, Qt::Key_Tab);
         trail.push_back(focusName());
-        type(check, "2");
+        type("2");
         key(check, Qt::Key_Tab);
-        type(check, "5");
+        type("5");
         key(check, Qt::Key_Return); // 確かめる, from a field
         trail.push_back(text(check, "CheckVerdict"));
         trail.push_back(said(check));
         // Corrected in place: Shift+Tab back to the numerator, its digit replaced.
         QTest::keyClick(check.windowHandle(), Qt::Key_Tab, Qt::ShiftModifier);
         key(check, Qt::Key_Backspace);
-        type(check, "5");
+        type("5");
         key(check, Qt::Key_Tab);
         key(check, Qt::Key_Backspace);
-        type(check, "6");
+        type("6");
         key(check, Qt::Key_Return);
         trail.push_back(said(check));
         const QByteArray directory = qgetenv("QUORVEL_SCREENSHOT_DIR");
@@ -131,13 +131,10 @@ TEST_F(CheckWindowTest, ThePupilChecksByKeyboardAndSeesTheWorkingOfTheProblem) {
     openByKeyboard();
     ASSERT_TRUE(QTest::qWaitFor([this] { return insides_.empty(); }));
     QApplication::processEvents();
-    EXPECT_EQ(trail, (std::vector<std::string>{
-                         "CheckWhole", "CheckNumerator",
-                         "答えがちがいます。分母どうしも足していませんか。分母は通分してそろえ、"
-                         "分子だけを足します。",
-                         "答えがちがいます。分母どうしも足していませんか。分母は通分してそろえ、"
-                         "分子だけを足します。",
-                         "正解です。", "CheckWorking"}));
+    const std::string denominatorsAdded = "答えがちがいます。分母どうしも足していませんか。分母は通"
+                                          "分してそろえ、分子だけを足します。";
+    EXPECT_EQ(trail, (std::vector<std::string>{"CheckWhole", "CheckNumerator", denominatorsAdded,
+                                               denominatorsAdded, "正解です。", "CheckWorking"}));
     ASSERT_FALSE(steps.empty());
     EXPECT_EQ(steps.front(), "問題 2分の1 たす 3分の1");
     EXPECT_EQ(steps.at(steps.size() - 2), "答え 6分の5");
@@ -149,7 +146,7 @@ TEST_F(CheckWindowTest, ThePupilChecksByKeyboardAndSeesTheWorkingOfTheProblem) {
 TEST_F(CheckWindowTest, EscapeClosesItAndNothingTypedThereReachesTheCalculator) {
     clickAll({"Command20", "Command5", "Command19", "Command6"});
     insides_.emplace_back([&](QDialog& check) {
-        type(check, "7");
+        type("7");
         key(check, Qt::Key_Escape);
     });
     openByKeyboard();

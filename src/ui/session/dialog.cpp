@@ -35,7 +35,7 @@ bool DialogDescription::copies() const {
 }
 
 DialogDescription
-historyDialog(std::vector<Working> calculations,
+historyDialog(const std::vector<Working>& calculations,
               std::function<void(DialogCommand command, std::size_t line)> closed) {
     DialogDescription dialog;
     dialog.name = "HistoryWindow";

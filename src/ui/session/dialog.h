@@ -94,7 +94,7 @@ struct DialogDescription {
 // 履歴: the calculations made, newest first, each a line of the list. 選ぶ (and Enter) hands the
 // chosen line to closed with CloseThenPick; 途中式 with CloseThenWorking.
 [[nodiscard]] DialogDescription
-historyDialog(std::vector<Working> calculations,
+historyDialog(const std::vector<Working>& calculations,
               std::function<void(DialogCommand command, std::size_t line)> closed);
 
 } // namespace quorvel::session
