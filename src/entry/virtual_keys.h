@@ -42,6 +42,7 @@ inline constexpr VirtualKey VkDecimal = 110;
 inline constexpr VirtualKey VkDivide = 111;
 inline constexpr VirtualKey VkF1 = 112; // the function keys run 112 ... 135
 inline constexpr VirtualKey VkF12 = 123;
+inline constexpr VirtualKey VkF10 = 121; // opens the menu bar, where the platform does
 inline constexpr VirtualKey VkF24 = 135;
 inline constexpr VirtualKey VkNumLock = 144;
 inline constexpr VirtualKey VkKeypadEqual = 146; // VK_OEM_NEC_EQUAL

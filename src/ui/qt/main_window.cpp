@@ -5,6 +5,7 @@
 #include "ui/qt/described_dialog.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/information_box_accessible.h"
+#include "ui/qt/menu_bar_style.h"
 #include "ui/qt/qt_text.h"
 #include "ui/qt/widgets.h"
 
@@ -137,6 +138,9 @@ void MainWindow::createDisplayModeGroup(QWidget* client) {
 }
 
 void MainWindow::createMenu() {
+    auto* style = new MenuBarStyle;
+    style->setParent(menuBar());
+    menuBar()->setStyle(style);
     for (const MenuCommandRow& row : menuTable()) {
         QAction* action = menuBar()->addAction(toQString(row.caption));
         action->setObjectName(toQString(row.name));
@@ -257,13 +261,26 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::KeyPress && watched == windowHandle()) {
         const auto& key = static_cast<const QKeyEvent&>(*event);
         const Qt::KeyboardModifiers held = key.modifiers();
-        session_.keyDown(
-            static_cast<VirtualKey>(windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_)),
-            {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
-             held.testFlag(Qt::AltModifier)});
+        const auto virtualKey =
+            static_cast<VirtualKey>(windowsVirtualKey(keyFactsOf(key), nativeKeyCodes_));
+        session_.keyDown(virtualKey,
+                         {held.testFlag(Qt::ShiftModifier), held.testFlag(Qt::ControlModifier),
+                          held.testFlag(Qt::AltModifier)});
+        if (virtualKey == VkF10 && held == Qt::NoModifier && isVisible()) {
+            openMenuBarByKeyboard();
+        }
     }
     // The key is never consumed: the focused control still receives it.
     return QMainWindow::eventFilter(watched, event);
+}
+
+// F10 opens the menu bar on its first command, as Alt does and as F10 does on the other programs:
+// the bar takes Alt pressed and released alone as that request.
+void MainWindow::openMenuBarByKeyboard() {
+    QKeyEvent press(QEvent::KeyPress, Qt::Key_Alt, Qt::AltModifier);
+    QKeyEvent release(QEvent::KeyRelease, Qt::Key_Alt, Qt::NoModifier);
+    QApplication::sendEvent(this, &press);
+    QApplication::sendEvent(this, &release);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -62,6 +62,7 @@ private:
     void createMenu();
     void applyTabOrder();
     void installKeyPreview();
+    void openMenuBarByKeyboard();
 
     NativeKeyCodes nativeKeyCodes_;
     QWidget* client_ = nullptr;
