@@ -106,6 +106,7 @@ TEST_F(WorkingWindowTest, CopyGivesTheWorkingAndCtrlCTheAnswerAsPlainText) {
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "2 1/6");
     QString byCtrlC;
     QString byCtrlCOnAButton;
+    QString saidAfterCopy;
     whileOpen([&](QDialog& working) {
         // Ctrl+C on the list and on a button copies what コピー copies.
         QTest::keyClick(working.windowHandle(), Qt::Key_C, Qt::ControlModifier);
@@ -117,6 +118,10 @@ TEST_F(WorkingWindowTest, CopyGivesTheWorkingAndCtrlCTheAnswerAsPlainText) {
         byCtrlCOnAButton = QApplication::clipboard()->text();
         QApplication::clipboard()->clear();
         QTest::mouseClick(copy, Qt::LeftButton);
+        // A screen-reader user hears that the copy was made, from the working window.
+        saidAfterCopy = QAccessible::queryAccessibleInterface(
+                            working.findChild<QWidget*>(QStringLiteral("announcement")))
+                            ->text(QAccessible::Name);
         working.reject();
     });
     const std::string steps =
@@ -126,6 +131,7 @@ TEST_F(WorkingWindowTest, CopyGivesTheWorkingAndCtrlCTheAnswerAsPlainText) {
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), steps);
     EXPECT_EQ(byCtrlC.toStdString(), steps);
     EXPECT_EQ(byCtrlCOnAButton.toStdString(), steps);
+    EXPECT_EQ(saidAfterCopy.toStdString(), "途中式をコピーしました");
     // The window's own keys are unchanged: Ctrl+C left the fields as they were.
     EXPECT_EQ(window_.form().vars().TN, 4);
 }

@@ -83,10 +83,10 @@ DescribedDialog::DescribedDialog(const session::DialogDescription& dialog, QWidg
     if (!dialog.textName.empty() || !dialog.fields.empty() || !dialog.replyName.empty()) {
         form_ = new DialogForm(dialog, this);
         column->addWidget(form_);
-        // The reply is said as it is written, from this window, which has the screen reader's
-        // attention.
-        announcer_ = makeAnnouncer(this);
     }
+    // The reply and a copy made are said from this window, which has the screen reader's
+    // attention.
+    announcer_ = makeAnnouncer(this);
     auto* buttons = new QDialogButtonBox(this);
     for (const session::DialogButton& row : dialog.buttons) {
         QPushButton* button =
@@ -131,6 +131,12 @@ DescribedDialog::DescribedDialog(const session::DialogDescription& dialog, QWidg
 }
 
 DescribedDialog::~DescribedDialog() = default;
+
+void DescribedDialog::say(const std::string& text) {
+    if (!text.empty()) {
+        announcer_->announce(toQString(text));
+    }
+}
 
 std::size_t DescribedDialog::chosenLine() const {
     return steps_ != nullptr && steps_->currentRow() > 0
@@ -187,6 +193,7 @@ void DescribedDialog::carryOut(session::DialogCommand command) {
     switch (command) {
     case session::DialogCommand::Copy:
         QApplication::clipboard()->setText(clipboardText_);
+        say(dialog_.saidAfter(command));
         return;
     case session::DialogCommand::Close:
         QDialog::reject();
@@ -205,6 +212,7 @@ void DescribedDialog::carryOut(session::DialogCommand command) {
     case session::DialogCommand::CopyLine:
         if (chosenLine() < dialog_.lineTexts.size()) {
             QApplication::clipboard()->setText(toQString(dialog_.lineTexts[chosenLine()]));
+            say(dialog_.saidAfter(command));
         }
         return;
     }

@@ -48,6 +48,7 @@ private:
     void carryOut(session::DialogCommand command);
     void addList(const session::DialogDescription& dialog, QLayout* column);
     [[nodiscard]] QWidget* firstFocus() const;
+    void say(const std::string& text);
 
     const session::DialogDescription& dialog_;
     DialogForm* form_ = nullptr;

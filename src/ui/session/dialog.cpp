@@ -34,6 +34,13 @@ bool DialogDescription::copies() const {
     });
 }
 
+std::string DialogDescription::saidAfter(DialogCommand command) const {
+    const auto button =
+        std::find_if(buttons.begin(), buttons.end(),
+                     [command](const DialogButton& b) { return b.command == command; });
+    return button != buttons.end() ? button->said : std::string();
+}
+
 DialogDescription
 historyDialog(const std::vector<Working>& calculations,
               std::function<void(DialogCommand command, std::size_t line)> closed) {
@@ -52,11 +59,12 @@ historyDialog(const std::vector<Working>& calculations,
         dialog.lines.push_back(
             {LineKind::Nothing, "", {}, {}, "まだ計算していません。", "まだ計算していません。"});
     }
-    dialog.buttons = {{"HistoryPick", "選ぶ", DialogCommand::CloseThenPick},
-                      {"HistoryWorking", "途中式", DialogCommand::CloseThenWorking},
-                      {"HistoryCopy", "コピー", DialogCommand::CopyLine},
-                      {"HistoryCopyAll", "全てコピー", DialogCommand::Copy},
-                      {"HistoryClose", "閉じる", DialogCommand::Close}};
+    dialog.buttons = {
+        {"HistoryPick", "選ぶ", DialogCommand::CloseThenPick, ""},
+        {"HistoryWorking", "途中式", DialogCommand::CloseThenWorking, ""},
+        {"HistoryCopy", "コピー", DialogCommand::CopyLine, "この計算をコピーしました"},
+        {"HistoryCopyAll", "全てコピー", DialogCommand::Copy, "履歴をコピーしました"},
+        {"HistoryClose", "閉じる", DialogCommand::Close, ""}};
     dialog.defaultButton = "HistoryPick";
     dialog.closed = std::move(closed);
     return dialog;
@@ -69,8 +77,8 @@ DialogDescription workingDialog(const Working& working) {
     dialog.listName = "WorkingSteps";
     dialog.listAccessibleName = "途中式の各段階";
     dialog.lines = workingLines(working);
-    dialog.buttons = {{"WorkingCopy", "コピー", DialogCommand::Copy},
-                      {"WorkingClose", "閉じる", DialogCommand::Close}};
+    dialog.buttons = {{"WorkingCopy", "コピー", DialogCommand::Copy, "途中式をコピーしました"},
+                      {"WorkingClose", "閉じる", DialogCommand::Close, ""}};
     dialog.clipboardText = workingPlainText(dialog.lines);
     return dialog;
 }
@@ -104,9 +112,9 @@ DialogDescription checkDialog(const Working& problem, std::function<void()> open
     dialog.check = [problem](const DialogEntries& entries) {
         return verdictWords(learning::checkAnswer(problem, pupilAnswer(entries)), problem);
     };
-    dialog.buttons = {{"CheckRun", "確かめる", DialogCommand::Check},
-                      {"CheckWorking", "途中式", DialogCommand::CloseThenWorking},
-                      {"CheckClose", "閉じる", DialogCommand::Close}};
+    dialog.buttons = {{"CheckRun", "確かめる", DialogCommand::Check, ""},
+                      {"CheckWorking", "途中式", DialogCommand::CloseThenWorking, ""},
+                      {"CheckClose", "閉じる", DialogCommand::Close, ""}};
     dialog.defaultButton = "CheckRun";
     dialog.closed = [openWorking = std::move(openWorking)](DialogCommand command, std::size_t) {
         if (command == DialogCommand::CloseThenWorking && openWorking) {

@@ -37,6 +37,7 @@ struct DialogButton {
     std::string name; // the control's name, the same on every binding
     std::string caption;
     DialogCommand command;
+    std::string said; // said once the command is done (a copy made); "" for nothing
 };
 
 // A short entry field; its caption stands before it and is its accessible name.
@@ -81,6 +82,8 @@ struct DialogDescription {
     std::function<void(DialogCommand command, std::size_t line)> closed;
 
     [[nodiscard]] bool copies() const;
+    // What is said once the command is done, from the first button that gives it.
+    [[nodiscard]] std::string saidAfter(DialogCommand command) const;
 };
 
 // The working window (途中式) of a calculation.

@@ -49,7 +49,8 @@ std::string dialogJson(const session::DialogDescription& page, const session::Wo
     json.key("buttons").beginArray();
     for (const session::DialogButton& button : page.buttons) {
         json.beginObject().key("name").value(button.name).key("caption").value(button.caption);
-        json.key("command").value(commandName(button.command)).end();
+        json.key("command").value(commandName(button.command)).key("said").value(button.said);
+        json.end();
     }
     json.end().key("escape").value(commandName(page.escape));
     json.key("defaultButton").value(page.defaultButton).key("copies").boolean(page.copies());

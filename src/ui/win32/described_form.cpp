@@ -36,8 +36,9 @@ HWND child(HWND parent, HINSTANCE instance, HFONT font, const wchar_t* windowCla
 } // namespace
 
 DescribedForm::DescribedForm(HWND parent, HINSTANCE instance, HFONT font, int dpi,
-                             const session::DialogDescription& dialog, int left, int top)
-    : announcer_(parent, instance, kAnnouncementId) {
+                             const session::DialogDescription& dialog, int left, int top,
+                             Announcer& announcer)
+    : announcer_(announcer) {
     const int gap = scaled(8, dpi);
     const int lineHeight = static_cast<int>(extentOf(parent, font, L"問").cy);
     const int fieldHeight = lineHeight + scaled(8, dpi);

@@ -18,13 +18,13 @@ public:
     static constexpr int kTextId = 90;
     static constexpr int kCheckId = 91;
     static constexpr int kReplyId = 92;
-    static constexpr int kAnnouncementId = 93;
     // The fields' ids, in the description's order.
     static constexpr int kFirstFieldId = 94;
 
     // Creates the controls in parent from its client point (left, top).
     DescribedForm(HWND parent, HINSTANCE instance, HFONT font, int dpi,
-                  const session::DialogDescription& dialog, int left, int top);
+                  const session::DialogDescription& dialog, int left, int top,
+                  Announcer& announcer);
 
     // The room the controls take.
     [[nodiscard]] SIZE size() const { return size_; }
@@ -37,7 +37,7 @@ private:
     HWND check_ = nullptr;
     std::vector<HWND> fields_;
     HWND reply_ = nullptr;
-    Announcer announcer_;
+    Announcer& announcer_;
     SIZE size_{0, 0};
 };
 

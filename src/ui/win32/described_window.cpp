@@ -60,13 +60,14 @@ DescribedWindow::DescribedWindow(HINSTANCE instance, HWND owner, int dpi,
     CreateWindowExW(kExStyle, kWindowClass, widen(dialog.title).c_str(), kStyle, 0, 0, 0, 0, owner,
                     nullptr, instance, this);
 
+    announcer_.emplace(hwnd_, instance, kAnnouncementId);
     const int margin = scaled(8, dpi);
     const int buttonWidth = scaled(88, dpi);
     const int buttonHeight = scaled(28, dpi);
     int contentWidth = 0;
     int top = margin;
     if (!dialog.textName.empty() || !dialog.fields.empty() || !dialog.replyName.empty()) {
-        form_.emplace(hwnd_, instance, font_.get(), dpi, dialog, margin, top);
+        form_.emplace(hwnd_, instance, font_.get(), dpi, dialog, margin, top, *announcer_);
         contentWidth = form_->size().cx;
         top += form_->size().cy;
     }
@@ -235,6 +236,7 @@ void DescribedWindow::carryOut(session::DialogCommand command) {
     switch (command) {
     case session::DialogCommand::Copy:
         copyToClipboard(hwnd_, dialog_.clipboardText);
+        say(dialog_.saidAfter(command));
         return;
     case session::DialogCommand::Close:
         open_ = false;
@@ -252,6 +254,7 @@ void DescribedWindow::carryOut(session::DialogCommand command) {
     case session::DialogCommand::CopyLine:
         if (chosenLine() < dialog_.lineTexts.size()) {
             copyToClipboard(hwnd_, dialog_.lineTexts[chosenLine()]);
+            say(dialog_.saidAfter(command));
         }
         return;
     }
@@ -294,6 +297,12 @@ LRESULT DescribedWindow::handleMessage(UINT message, WPARAM wParam, LPARAM lPara
     }
     default:
         return DefWindowProcW(hwnd_, message, wParam, lParam);
+    }
+}
+
+void DescribedWindow::say(const std::string& text) {
+    if (!text.empty()) {
+        announcer_->announce(text);
     }
 }
 

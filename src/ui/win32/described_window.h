@@ -22,6 +22,7 @@ public:
     static constexpr int kStepsId = 100;
     // The buttons' ids, in the description's order.
     static constexpr int kFirstButtonId = 101;
+    static constexpr int kAnnouncementId = 99;
 
     DescribedWindow(HINSTANCE instance, HWND owner, int dpi,
                     const session::DialogDescription& dialog);
@@ -55,6 +56,7 @@ private:
     LRESULT handleMessage(UINT message, WPARAM wParam, LPARAM lParam);
     SIZE createList(HINSTANCE instance, int left, int top, RECT area, int below);
     [[nodiscard]] int enterTarget() const;
+    void say(const std::string& text);
     void drawStep(const DRAWITEMSTRUCT& item) const;
     void carryOut(session::DialogCommand command);
 
@@ -65,6 +67,7 @@ private:
     session::WorkingLayout layout_;
     HWND hwnd_ = nullptr;
     HWND steps_ = nullptr;
+    std::optional<Announcer> announcer_; // says the reply and a copy made
     std::optional<DescribedForm> form_;
     Font font_;
     std::vector<std::wstring> sentences_; // what a screen reader reads for each step

@@ -146,6 +146,7 @@
 
   function show(json) {
     described = JSON.parse(json);
+    document.getElementById('working-said').textContent = '';
     form.replaceChildren(...formElements());
     form.hidden = !form.children.length;
     list.hidden = !described.listName;
@@ -198,11 +199,19 @@
     }
   }
 
+  // What the window says once a command is done (a copy made), from this window's live region.
+  function say(command) {
+    const said = described.buttons.find((button) => button.command === command)?.said;
+    if (said) document.getElementById('working-said').textContent = said;
+  }
+
   function carryOut(command) {
-    if (command === 'copy') copy();
+    if (command === 'copy') copy().then(() => say(command));
     else if (command === 'close') close?.();
     else if (command === 'check') check();
-    else if (command === 'copy-line') copy(described.lineTexts[chosenLine()]);
+    else if (command === 'copy-line') {
+      copy(described.lineTexts[chosenLine()]).then(() => say(command));
+    }
     else if (command === 'working' || command === 'pick') {
       Module._qv_dialog_closing(command === 'pick' ? 1 : 0, chosenLine());
       close?.();
@@ -233,7 +242,7 @@
                described?.copies) {
       // Ctrl+C copies what Copy copies, wherever the focus is in the window.
       e.preventDefault();
-      copy();
+      carryOut('copy');
     }
   });
   dialog.addEventListener('cancel', (e) => {
