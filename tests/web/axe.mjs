@@ -1,5 +1,6 @@
-// axe-core finds no accessibility violation on the page in four states: at start, with a box
-// open, after a calculation, and with the working open; on a desktop screen and on a phone.
+// axe-core finds no accessibility violation on the page in six states: at start, with a box
+// open, after a calculation, with the working open, with 答え合わせ and with 履歴; on a desktop
+// screen and on a phone.
 //   node axe.mjs SITE_DIR
 import fs from 'node:fs';
 import path from 'node:path';
@@ -48,6 +49,20 @@ try {
     await page.evaluate(() => document.querySelector('[data-name="ViewWorking"]').click());
     await page.waitForSelector('#working[open]');
     checkEqual(`${screen}, with the working open: no violations`, await violations(page), []);
+    await page.keyboard.press('Escape');
+
+    // 答え合わせ with a verdict written, and 履歴 with the calculation in it.
+    await page.waitForSelector('#working:not([open])');
+    await page.evaluate(() => document.querySelector('[data-name="CheckAnswer"]').click());
+    await page.waitForSelector('#working[open]');
+    await page.keyboard.type('2');
+    await page.keyboard.press('Enter');
+    checkEqual(`${screen}, with 答え合わせ open: no violations`, await violations(page), []);
+    await page.keyboard.press('Escape');
+    await page.waitForSelector('#working:not([open])');
+    await page.evaluate(() => document.querySelector('[data-name="History"]').click());
+    await page.waitForSelector('#working[open]');
+    checkEqual(`${screen}, with 履歴 open: no violations`, await violations(page), []);
     await page.close();
   }
 } finally {
