@@ -1,9 +1,8 @@
 #include "ui/session/session.h"
 
-#include "entry/restore_problem.h"
-#include "learning/problem_working.h"
 #include "ui/controls/control_tables.h"
 #include "ui/session/narration.h"
+#include "ui/session/session_handlers.h"
 #include "ui/session/working_layout.h"
 #include "ui/session/working_lines.h"
 
@@ -105,16 +104,6 @@ void Session::rememberFocus() {
     }
 }
 
-// The one place where every fault ends up, whatever handler or binding call raised it. A run-time
-// error of the calculation never gets here: Form1 presents it and the window goes on.
-template <typename Work> void Session::guard(Work&& work) {
-    try {
-        work();
-    } catch (...) {
-        fault();
-    }
-}
-
 // The user is told, and the window ends once the box is closed; a fault while telling of one
 // ends it at once.
 void Session::fault() {
@@ -132,32 +121,6 @@ void Session::fault() {
         }
         return window_.messageBox(FaultText, ErrorBoxTitle, MessageIcon::Error);
     });
-}
-
-// Runs a handler through Form1's dispatch point, then tells a screen-reader user what changed,
-// unless a box has spoken for itself or the window has gone. While a box is open the window
-// takes no input.
-template <typename Handler> void Session::run(Narration narration, Handler&& handler) {
-    if (boxOpen_ || ended_) {
-        return;
-    }
-    guard([&] {
-        rememberFocus();
-        const int boxesBefore = boxesShown_;
-        if (observer_ != nullptr) {
-            observer_->handlerRunning();
-        }
-        handler();
-        remember(form_.working());
-        if (ended_ || boxesShown_ != boxesBefore) {
-            return;
-        }
-        const std::string text = narrationText(narration, form_);
-        if (!text.empty()) {
-            window_.announce(text);
-        }
-    });
-    showNextModal();
 }
 
 void Session::activate(std::string_view control) {
@@ -189,91 +152,6 @@ void Session::activate(Event event) {
         return;
     }
     run(narrationAfter(event), [this, event] { form_.handle(event); });
-}
-
-// The working of the calculation on display, with its answer in the display mode chosen now.
-void Session::showWorking() {
-    showWorkingOf(form_.working());
-}
-
-void Session::showWorkingOf(Working working) {
-    working.improperMode = window_.optionSelected(OptionId::Option6);
-    modal([this, dialog = workingDialog(working)] {
-        if (observer_ != nullptr) {
-            observer_->workingOpening();
-        }
-        return window_.showDialog(dialog);
-    });
-}
-
-// 答え合わせ for the problem in the fields, whether or not it has been calculated: the window
-// goes on showing what it showed. Its 途中式 opens the working of that problem.
-void Session::showCheck() {
-    std::array<std::string, 6> fields;
-    for (std::size_t i = 0; i < fields.size(); ++i) {
-        fields.at(i) =
-            state(static_cast<LabelId>(static_cast<std::size_t>(LabelId::Label7) + i)).caption;
-    }
-    const Working problem = learning::workingOfProblem(fields, form_.vars().KN);
-    modal([this, dialog = checkDialog(problem, [this, problem] { showWorkingOf(problem); })] {
-        return window_.showDialog(dialog);
-    });
-}
-
-// A calculation that gave an answer joins the history, unless it is the newest one again.
-void Session::remember(const Working& working) {
-    if (!working.calculated || working.stop || working.steps.empty()) {
-        return;
-    }
-    if (!history_.empty() && history_.back().entry == working.entry &&
-        history_.back().operatorCode == working.operatorCode) {
-        return;
-    }
-    history_.push_back(working);
-}
-
-// 履歴, newest first, with the answers in the display mode chosen now. 選ぶ puts the chosen problem
-// back and calculates it once the window has closed; 途中式 opens its working in its place.
-void Session::showHistory() {
-    std::vector<Working> shown(history_.rbegin(), history_.rend());
-    for (Working& working : shown) {
-        working.improperMode = window_.optionSelected(OptionId::Option6);
-    }
-    auto closed = [this, shown](DialogCommand command, std::size_t line) {
-        if (line >= shown.size()) {
-            return;
-        }
-        if (command == DialogCommand::CloseThenWorking) {
-            showWorkingOf(shown[line]);
-        } else if (command == DialogCommand::CloseThenPick) {
-            afterModals_ = [this, picked = shown[line]] {
-                run(Narration::Result, [this, &picked] {
-                    RestoreProblem(form_, picked.entry, picked.operatorCode);
-                    form_.handle(Event::Command1_Click);
-                });
-            };
-        }
-    };
-    modal([this, dialog = historyDialog(shown, std::move(closed))] {
-        if (observer_ != nullptr) {
-            observer_->historyOpening();
-        }
-        return window_.showDialog(dialog);
-    });
-}
-
-// Ctrl+C copies the answer on display; the key means nothing else to the window.
-void Session::copyAnswer() {
-    const std::string answer =
-        answerPlainText(state(LabelId::Label5).caption, state(LabelId::Label6).caption,
-                        state(LabelId::Label2).caption, state(LabelId::Label1).caption);
-    // A screen-reader user hears that the copy was made, or why nothing was copied.
-    if (answer.empty()) {
-        window_.announce("コピーする答えがありません");
-        return;
-    }
-    window_.copyText(answer);
-    window_.announce("答えをコピーしました");
 }
 
 void Session::keyDown(VirtualKey key, Modifiers modifiers) {
@@ -318,19 +196,6 @@ void Session::setLineVisible(LineId line, bool visible) {
 
 bool Session::optionSelected(OptionId option) const {
     return window_.optionSelected(option);
-}
-
-// A box or the working window, asked for by the running handler: it opens once the handler has
-// ended, the main window takes no input while it is open, and the focus then goes back to the
-// control the user was on.
-template <typename Show> void Session::modal(Show&& show) {
-    if (!boxOpen_) {
-        rememberFocus();
-        focusAfterModal_ = lastFocus_;
-    }
-    ++boxesShown_;
-    boxOpen_ = true;
-    pendingModals_.emplace_back(std::forward<Show>(show));
 }
 
 // Shows the boxes asked for, one at a time, unless one is on the screen now.

@@ -1,5 +1,6 @@
 #include "ui/win32/described_form.h"
 
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/text.h"
 
 #include <algorithm>
@@ -7,10 +8,6 @@
 
 namespace quorvel::ui::win32 {
 namespace {
-
-int scaled(int pixelsAt96, int dpi) {
-    return MulDiv(pixelsAt96, dpi, 96);
-}
 
 // The text's width and the font's line height, in pixels.
 SIZE extentOf(HWND window, HFONT font, const std::wstring& text) {

@@ -1,6 +1,7 @@
 #include "ui/win32/described_window.h"
 
 #include "ui/win32/clipboard.h"
+#include "ui/win32/dpi_scale.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/named_accessible.h"
 #include "ui/win32/owned_window_proc.h"
@@ -21,10 +22,6 @@ constexpr DWORD kStyle = WS_POPUP | WS_CAPTION | WS_SYSMENU;
 // The character Ctrl+C types.
 constexpr WPARAM kCtrlC = 3;
 constexpr DWORD kExStyle = WS_EX_DLGMODALFRAME;
-
-int scaled(int pixelsAt96, int dpi) {
-    return MulDiv(pixelsAt96, dpi, 96);
-}
 
 void registerClass(HINSTANCE instance, WNDPROC procedure) {
     WNDCLASSEXW windowClass{};
