@@ -1,8 +1,8 @@
-// 答え合わせ over the real window, offscreen, by the keyboard alone: reached from the menu, the
-// answer typed field by field, Enter for 確かめる, the verdict written and said, the working one
-// button away, and Escape back to where the user was. The window goes on showing what it showed:
-// a pupil can check an answer before the calculator gives it. With QUORVEL_SCREENSHOT_DIR set it
-// saves a picture of itself.
+// 答え合わせ and 履歴 over the real window, offscreen, by the keyboard alone: reached from the
+// menu, the answer typed field by field, Enter for 確かめる, the verdict written and said, the
+// working one button away, and Escape back to where the user was. The window goes on showing what
+// it showed: a pupil can check an answer before the calculator gives it. With
+// QUORVEL_SCREENSHOT_DIR set it saves a picture of itself.
 #include "ui/qt/main_window.h"
 
 #include <QAccessible>
@@ -70,10 +70,10 @@ protected:
         QTest::keyClicks(QApplication::focusWidget(), QLatin1String(digits));
     }
 
-    // 答え合わせ from the menu by the keyboard: Alt, then Right to its place, Enter.
-    void openByKeyboard() {
+    // A menu command by the keyboard: Alt, then Right to its place (答え合わせ the fifth), Enter.
+    void openByKeyboard(int place = 5) {
         QTest::keyClick(window_.windowHandle(), Qt::Key_Alt);
-        for (int i = 0; i < 4; ++i) {
+        for (int i = 1; i < place; ++i) {
             QTest::keyClick(window_.windowHandle(), Qt::Key_Right);
         }
         QTest::keyClick(window_.windowHandle(), Qt::Key_Return);
@@ -155,6 +155,39 @@ TEST_F(CheckWindowTest, EscapeClosesItAndNothingTypedThereReachesTheCalculator) 
     EXPECT_EQ(window_.label(LabelId::Label7)->text().toStdString(), "2");
     EXPECT_EQ(window_.label(LabelId::Label9)->text().toStdString(), "");
     EXPECT_EQ(focusName(), "Command6");
+}
+
+// 履歴 by the keyboard alone: Alt and → to it, ↓ to the older calculation, Enter: it is back in
+// the fields and calculated.
+TEST_F(CheckWindowTest, TheHistoryGivesAnOlderCalculationBackByKeyboard) {
+    clickAll({"Command20", "Command5",  "Command19", "Command6",  "Command14", "Command20",
+              "Command5",  "Command19", "Command7",  "Command1",  "Command2",  "Command20",
+              "Command7",  "Command19", "Command8",  "Command16", "Command20", "Command6",
+              "Command19", "Command7",  "Command1",  "Command2"});
+    std::vector<std::string> entries;
+    insides_.emplace_back([&](QDialog& history) {
+        auto* list = history.findChild<QListWidget*>(QStringLiteral("HistoryEntries"));
+        for (int row = 0; row < list->count(); ++row) {
+            entries.push_back(list->item(row)->text().toStdString());
+        }
+        ASSERT_TRUE(QTest::qWaitFor([list] { return list->currentRow() == 0; }));
+        const QByteArray directory = qgetenv("QUORVEL_SCREENSHOT_DIR");
+        if (!directory.isEmpty()) {
+            history.grab().save(QString::fromLocal8Bit(directory) +
+                                QStringLiteral("/history-qt.png"));
+        }
+        key(history, Qt::Key_Down);
+        key(history, Qt::Key_Return);
+    });
+    openByKeyboard(6);
+    ASSERT_TRUE(QTest::qWaitFor([this] { return insides_.empty(); }));
+    QApplication::processEvents();
+    EXPECT_EQ(entries, (std::vector<std::string>{"4分の3 かける 3分の2 は 2分の1",
+                                                 "2分の1 たす 3分の1 は 6分の5"}));
+    EXPECT_EQ(window_.label(LabelId::Label8)->text().toStdString(), "1");
+    EXPECT_EQ(window_.label(LabelId::Label3)->text().toStdString(), "＋");
+    EXPECT_EQ(window_.label(LabelId::Label2)->text().toStdString(), "5");
+    EXPECT_EQ(window_.label(LabelId::Label1)->text().toStdString(), "6");
 }
 
 } // namespace
