@@ -5,6 +5,7 @@
 #include "ui/session/session.h"
 
 #include "memory_window.h"
+#include "session_clicks.h"
 
 #include <gtest/gtest.h>
 
@@ -15,13 +16,8 @@
 namespace quorvel::session {
 namespace {
 
+using testing::click;
 using testing::MemoryWindow;
-
-void click(Session& session, std::initializer_list<const char*> controls) {
-    for (const char* control : controls) {
-        session.activate(control);
-    }
-}
 
 // 1/2 ＋ 1/3, typed and not calculated.
 void halfPlusThird(Session& session) {
