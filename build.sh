@@ -36,7 +36,7 @@ windows_packages=(
 # The web page: compiled with emscripten, its scripts minified with terser, tested in Chromium and
 # Firefox ESR through puppeteer-core from npm, and in WebKitGTK through its WebDriver.
 web_packages=(emscripten nodejs terser)
-web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb xauth)
+web_test_packages=(chromium firefox-esr webkit2gtk-driver xvfb xauth fonts-ipafont-gothic)
 release_packages=(devscripts lintian git)
 
 source tools/install-packages.bash

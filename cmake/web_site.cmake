@@ -8,7 +8,34 @@
 file(REMOVE_RECURSE "${OUT}")
 file(MAKE_DIRECTORY "${OUT}/assets" "${OUT}/icons")
 
-# content_named(FILE VAR): copies FILE into assets/ under a name with its hash; VAR = that name.
+# integrity_of(FILE VAR): VAR = "sha256-" and the SHA-256 of FILE in base64, the digest as a
+# script's integrity attribute names it (and as the page and the service worker check it).
+function(integrity_of file var)
+    file(SHA256 "${file}" hex)
+    set(alphabet "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/")
+    set(text "sha256-")
+    # 32 bytes: ten groups of three bytes, four characters each, then two bytes and one "=".
+    foreach(at RANGE 0 63 6)
+        string(SUBSTRING "${hex}" ${at} 6 group)
+        string(LENGTH "${group}" digits)
+        math(EXPR value "0x${group}")
+        if(digits EQUAL 4)
+            math(EXPR value "${value} << 2")
+            set(shifts 12 6 0)
+        else()
+            set(shifts 18 12 6 0)
+        endif()
+        foreach(shift IN LISTS shifts)
+            math(EXPR index "(${value} >> ${shift}) & 63")
+            string(SUBSTRING "${alphabet}" ${index} 1 character)
+            string(APPEND text "${character}")
+        endforeach()
+    endforeach()
+    set(${var} "${text}=" PARENT_SCOPE)
+endfunction()
+
+# content_named(FILE VAR): copies FILE into assets/ under a name with its hash; VAR = that name,
+# VAR_INTEGRITY = its digest.
 function(content_named file var)
     file(SHA256 "${file}" hash)
     string(SUBSTRING "${hash}" 0 12 hash)
@@ -17,6 +44,8 @@ function(content_named file var)
     set(name "assets/${stem}.${hash}${extension}")
     file(COPY_FILE "${file}" "${OUT}/${name}")
     set(${var} "${name}" PARENT_SCOPE)
+    integrity_of("${file}" integrity)
+    set(${var}_INTEGRITY "${integrity}" PARENT_SCOPE)
     set_property(GLOBAL APPEND PROPERTY site_assets "${name}")
 endfunction()
 
@@ -46,7 +75,29 @@ if(NOT minified EQUAL 0)
     message(FATAL_ERROR "terser could not minify the page's scripts")
 endif()
 content_named("${bundle_dir}/page.js" PAGE_JS)
-set(SCRIPTS "<script src=\"${PAGE_JS}\" defer></script>\n")
+set(SCRIPTS "<script src=\"${PAGE_JS}\" integrity=\"${PAGE_JS_INTEGRITY}\" defer></script>\n")
+
+# The guard that watches the load, written into the page itself so that it is there whatever
+# fails to arrive; it checks files as the service worker does, with the same script.
+file(READ "${SOURCE}/fetch_checked.js" fetch_checked)
+file(READ "${SOURCE}/load_guard.js" guard)
+file(WRITE "${bundle_dir}/guard.source.js" "${fetch_checked}\n${guard}")
+execute_process(
+    COMMAND "${TERSER}" "${bundle_dir}/guard.source.js" --ecma 2020 --compress --mangle
+            --output "${bundle_dir}/guard.js"
+    RESULT_VARIABLE minified)
+if(NOT minified EQUAL 0)
+    message(FATAL_ERROR "terser could not minify the page's guard")
+endif()
+file(READ "${bundle_dir}/guard.js" GUARD)
+string(STRIP "${GUARD}" GUARD)
+# How long a load may go without a file arriving before the page gives up; a test build waits
+# less, so that its tests of a stalled server are quick.
+if(HOOKS)
+    set(QUORVEL_LOAD_STALL_MS 3000)
+else()
+    set(QUORVEL_LOAD_STALL_MS 20000)
+endif()
 # The style likewise, without its comments and indentation.
 file(READ "${SOURCE}/page.css" style)
 string(REGEX REPLACE "/\\*[^*]*\\*+([^/*][^*]*\\*+)*/" "" style "${style}")
@@ -65,6 +116,12 @@ if(NOT minified EQUAL 0)
 endif()
 content_named("${bundle_dir}/quorvel.js" PROGRAM_JS)
 content_named("${PROGRAM}/quorvel.wasm" PROGRAM_WASM)
+# The page's release: its version, its files and its own text, so that a page can tell whether
+# the service worker serves it or a later one.
+get_property(assets GLOBAL PROPERTY site_assets)
+file(SHA256 "${SOURCE}/index.html.in" page_template)
+string(SHA256 QUORVEL_PAGE_RELEASE "${VERSION} ${assets} ${page_template} ${GUARD}")
+string(SUBSTRING "${QUORVEL_PAGE_RELEASE}" 0 12 QUORVEL_PAGE_RELEASE)
 configure_file("${SOURCE}/index.html.in" "${OUT}/index.html" @ONLY)
 
 foreach(size 32 128 256)
@@ -85,9 +142,12 @@ set(QUORVEL_SITE_FILES "")
 foreach(name IN LISTS files)
     file(SHA256 "${OUT}/${name}" hash)
     string(APPEND contents "${hash}")
-    string(APPEND QUORVEL_SITE_FILES "  '${name}',\n")
+    integrity_of("${OUT}/${name}" integrity)
+    string(APPEND QUORVEL_SITE_FILES "  ['${name}', '${integrity}'],\n")
 endforeach()
 string(SHA256 build_id "${contents}")
 string(SUBSTRING "${build_id}" 0 12 build_id)
 set(QUORVEL_WEB_BUILD_ID "${VERSION}-${build_id}")
-configure_file("${SOURCE}/sw.js.in" "${OUT}/sw.js" @ONLY)
+configure_file("${SOURCE}/sw.js.in" "${bundle_dir}/sw.js" @ONLY)
+file(READ "${bundle_dir}/sw.js" worker)
+file(WRITE "${OUT}/sw.js" "${fetch_checked}\n${worker}")

@@ -5,8 +5,8 @@
 // at the window's scale, not drawn at 1× and stretched.
 //   node engines.mjs firefox|webkit SITE_DIR SCENARIO_DIR
 import path from 'node:path';
-import {serve, launch} from './lib/browser.mjs';
-import {launchWebKit} from './lib/webdriver.mjs';
+import {serve} from './lib/browser.mjs';
+import {openEngine} from './lib/engine_page.mjs';
 import {playScenarios} from './lib/scenarios.mjs';
 import {check, checkEqual, finish} from './lib/checks.mjs';
 
@@ -14,22 +14,7 @@ const [engine, ...dirs] = process.argv.slice(2);
 const [siteDir, scenarioDir] = dirs.map((p) => path.resolve(p));
 const site = await serve(siteDir);
 
-async function open() {
-  if (engine === 'webkit') return launchWebKit();
-  const browser = await launch(engine);
-  const page = await browser.newPage();
-  await page.setViewport({width: 1024, height: 768});
-  return {
-    engine,
-    goto: (url) => page.goto(url),
-    evaluate: (fn, ...args) => page.evaluate(fn, ...args),
-    click: (x, y) => page.mouse.click(x, y),
-    press: (code) => page.keyboard.press(code),
-    close: () => browser.close(),
-  };
-}
-
-const page = await open();
+const page = await openEngine(engine);
 let failures = 0;
 try {
   await page.goto(site.url);

@@ -5,24 +5,15 @@
 // file it loaded is the new release's, and before that the page says a new version is ready.
 //   node update.mjs SITE_DIR SITE_SOURCE PROGRAM_DIR ICON_DIR WEB_SITE_CMAKE
 import fs from 'node:fs';
-import os from 'node:os';
 import path from 'node:path';
-import {execFileSync} from 'node:child_process';
 import {serve, launch, openCalculator} from './lib/browser.mjs';
+import {buildSecondRelease} from './lib/releases.mjs';
 import {check, checkEqual, finish} from './lib/checks.mjs';
 
 const [siteDir, source, programDir, iconDir, siteScript, terser] =
     process.argv.slice(2).map((p) => path.resolve(p));
-const work = fs.mkdtempSync(path.join(os.tmpdir(), 'quorvel-update-'));
-
-// The second release: the same page with one line added to page.js, assembled as the build does.
-const secondSource = path.join(work, 'source');
-fs.cpSync(source, secondSource, {recursive: true});
-fs.appendFileSync(path.join(secondSource, 'page.js'), "\nwindow.quorvelRelease = 'second';\n");
-const second = path.join(work, 'second');
-execFileSync('cmake', [`-DSOURCE=${secondSource}`, `-DPROGRAM=${programDir}`, `-DICONS=${iconDir}`,
-                       `-DOUT=${second}`, '-DVERSION=1.2.0', '-DHOOKS=ON', `-DTERSER=${terser}`,
-                       '-P', siteScript]);
+const {dir: second, remove} =
+    buildSecondRelease({source, programDir, iconDir, siteScript, terser});
 
 const yearAgo = new Date(Date.now() - 365 * 24 * 3600 * 1000);
 const site = await serve(siteDir, {lastModified: yearAgo});
@@ -42,7 +33,8 @@ try {
   await page.waitForFunction(() => performance.getEntriesByName('quorvel-window-built').length > 0);
   checkEqual('the first release runs', await released(page), 'first');
 
-  site.deploy(second, new Date());
+  // The host keeps the first release's Last-Modified: only the bytes say the script changed.
+  site.deploy(second, yearAgo);
   await page.reload();
   await page.waitForFunction(() => performance.getEntriesByName('quorvel-window-built').length > 0);
   const first = await released(page);
@@ -76,6 +68,6 @@ try {
 } finally {
   await browser.close();
   await site.stop();
-  fs.rmSync(work, {recursive: true, force: true});
+  remove();
 }
 finish(problems);

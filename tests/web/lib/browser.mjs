@@ -1,5 +1,6 @@
 // Serves the built site on 127.0.0.1 and opens it in Debian's headless Chromium.
 import http from 'node:http';
+import crypto from 'node:crypto';
 import fs from 'node:fs';
 import path from 'node:path';
 import puppeteer from 'puppeteer-core';
@@ -13,28 +14,72 @@ const TYPES = {
   '.png': 'image/png',
 };
 
+// What a server in the way may send instead of a file: a reset connection, nothing at all, a
+// 404, the file cut short with a Content-Length that matches what is sent, or a filter's page.
+const stalled = new Set();
+const FAULTS = {
+  reset: (request) => request.socket.destroy(),
+  stall: (request) => stalled.add(request.socket),
+  missing: (request, response) => response.writeHead(404).end(),
+  cut: (request, response, data, headers) => {
+    const half = data.subarray(0, Math.floor(data.length / 2));
+    response.writeHead(200, {...headers, 'Content-Length': half.length}).end(half);
+  },
+  foreign: (request, response) => response.writeHead(200, {'Content-Type': 'text/html'})
+    .end('<!doctype html><title>このページはブロックされました</title>'),
+};
+export const FAULT_KINDS = Object.keys(FAULTS);
+
+// The caching headers a server sends. 'revalidate' asks browsers to check everything; 'hosted'
+// is the README's advice (a year for the files named by their content, revalidate the rest);
+// 'never' lets nothing be kept.
+const CACHING = {
+  revalidate: () => 'no-cache',
+  hosted: (pathname) => (pathname.startsWith('/assets/') ? 'public, max-age=31536000, immutable'
+                                                         : 'no-cache'),
+  never: () => 'no-store',
+};
+
 // A static file server for the site folder; stop() takes it off the network. By default it asks
-// browsers to revalidate everything. Given {lastModified}, it behaves like python's http.server
-// instead: no Cache-Control, the deployment's Last-Modified, answering If-Modified-Since with
-// 304, which lets browsers keep files for a long time on their own. deploy(dir, lastModified)
-// puts another release in place; refuse(test) answers 404 for the paths it matches.
-export async function serve(root, {lastModified = null} = {}) {
+// browsers to revalidate everything ({caching} chooses other headers). Given {lastModified}, it
+// behaves like python's http.server instead: no Cache-Control, the deployment's Last-Modified,
+// answering If-Modified-Since with 304, which lets browsers keep files for a long time on their
+// own. deploy(dir, lastModified) puts another release in place; refuse(test) answers 404 for the
+// paths it matches; fault(test, kind) answers the requests test(pathname, nth) matches with one
+// of FAULTS (nth counts that path's requests from 1); a new fault(), or none, ends
+// the requests left stalled. sent lists every answer:
+// {path, status, bytes}; asked(pathname) counts the requests for it.
+export async function serve(root, {lastModified = null, caching = 'revalidate'} = {}) {
   let current = {root, lastModified};
-  let refused = () => false;
+  let faulty = () => null;
+  const sent = [];
+  const asked = new Map();
   const server = http.createServer((request, response) => {
     const url = new URL(request.url, 'http://127.0.0.1');
+    const nth = (asked.get(url.pathname) ?? 0) + 1;
+    asked.set(url.pathname, nth);
     let file = path.join(current.root, decodeURIComponent(url.pathname));
     if (!file.startsWith(current.root)) {
       response.writeHead(403).end();
       return;
     }
     if (file.endsWith('/')) file = path.join(file, 'index.html');
+    const end = response.end.bind(response);
+    response.end = (body) => {
+      sent.push({path: url.pathname, status: response.statusCode, bytes: body?.length ?? 0});
+      return end(body);
+    };
     fs.readFile(file, (error, data) => {
-      if (error || refused(url.pathname)) {
+      if (error) {
         response.writeHead(404).end();
         return;
       }
       const headers = {'Content-Type': TYPES[path.extname(file)] ?? 'application/octet-stream'};
+      const fault = faulty(url.pathname, nth);
+      if (fault) {
+        FAULTS[fault](request, response, data, headers);
+        return;
+      }
       if (current.lastModified) {
         const since = Date.parse(request.headers['if-modified-since'] ?? '');
         if (since >= Math.floor(current.lastModified.getTime() / 1000) * 1000) {
@@ -43,8 +88,16 @@ export async function serve(root, {lastModified = null} = {}) {
         }
         headers['Last-Modified'] = current.lastModified.toUTCString();
       } else {
-        headers['Cache-Control'] = 'no-cache';
+        // As hosts do, a validator: a file asked for again unchanged is answered 304.
+        const tag = `"${crypto.createHash('sha256').update(data).digest('hex').slice(0, 16)}"`;
+        if (request.headers['if-none-match'] === tag) {
+          response.writeHead(304).end();
+          return;
+        }
+        headers.ETag = tag;
+        headers['Cache-Control'] = CACHING[caching](url.pathname);
       }
+      headers['Content-Length'] = data.length;
       response.writeHead(200, headers);
       response.end(data);
     });
@@ -57,8 +110,16 @@ export async function serve(root, {lastModified = null} = {}) {
   });
   return {
     url: `http://127.0.0.1:${server.address().port}/`,
+    sent,
+    asked: (pathname) => asked.get(pathname) ?? 0,
     deploy(dir, modified) { current = {root: dir, lastModified: modified}; },
-    refuse(test) { refused = test; },
+    refuse(test) { faulty = (pathname) => (test(pathname) ? 'missing' : null); },
+    // A server mended drops the connections it left hanging, as one restarted would.
+    fault(test, kind) {
+      faulty = (pathname, n) => (test(pathname, n) ? kind : null);
+      for (const socket of stalled) socket.destroy();
+      stalled.clear();
+    },
     async stop() {
       for (const socket of connections) socket.destroy();
       await new Promise((resolve) => server.close(resolve));

@@ -30,7 +30,9 @@ function miniBrowser() {
   throw new Error('no MiniBrowser: install webkit2gtk-driver');
 }
 
-export async function launchWebKit() {
+// {waitForLoad: false}: goto returns once the navigation has begun (WebDriver's page load
+// strategy 'none').
+export async function launchWebKit({waitForLoad = true} = {}) {
   const port = await freePort();
   const driver = spawn('WebKitWebDriver', [`--port=${port}`], {stdio: 'ignore'});
   const base = `http://127.0.0.1:${port}`;
@@ -53,6 +55,7 @@ export async function launchWebKit() {
   }
   const {sessionId} = await call('POST', '/session', {capabilities: {alwaysMatch: {
     'webkitgtk:browserOptions': {binary: miniBrowser(), args: ['--automation']},
+    pageLoadStrategy: waitForLoad ? 'normal' : 'none',
   }}});
   const session = (method, path, body) => call(method, `/session/${sessionId}${path}`, body);
   await session('POST', '/window/rect', {width: 1024, height: 768});

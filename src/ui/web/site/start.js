@@ -1,34 +1,14 @@
 // How the page starts: it shows 読み込み中… at once (index.html), checks that the browser has
-// what the calculator needs, then loads the program. A load that fails says so in Japanese and
-// offers to try again; a browser without what the page needs gets a plain message instead of a
-// window that does nothing. Once a new release is ready (sw.js), the page offers to switch.
+// what the calculator needs, then loads the program, its bytes checked. A load that fails is told
+// by the guard in index.html (load_guard.js), with a button to try again; a browser without what
+// the page needs gets a plain message instead of a window that does nothing. Once the window
+// stands, the service worker keeps the release (sw.js); once a new one is ready, the page offers
+// to switch.
 'use strict';
 
 (() => {
   const root = document.documentElement;
-
-  // A message on the desk where the window would be, with at most one button.
-  function notice(text, buttonText = null, action = null) {
-    let element = document.getElementById('notice');
-    if (!element) {
-      element = document.createElement('div');
-      element.id = 'notice';
-      document.getElementById('desk').append(element);
-    }
-    element.className = 'notice';
-    element.setAttribute('role', buttonText ? 'alert' : 'status');
-    const words = document.createElement('p');
-    words.textContent = text;
-    element.replaceChildren(words);
-    if (buttonText) {
-      const button = document.createElement('button');
-      button.type = 'button';
-      button.textContent = buttonText;
-      button.addEventListener('click', action);
-      element.append(button);
-      button.focus();
-    }
-  }
+  const load = window.quorvelLoad;
 
   // The smallest module with a try block: WebAssembly's own exceptions, which the program's
   // run-time errors are.
@@ -43,21 +23,34 @@
       typeof HTMLDialogElement.prototype.showModal === 'function';
   }
 
-  let failed = false;
-  function loadFailed() {
-    if (failed) return;
-    failed = true;
-    notice('計算機を読み込めませんでした。ネットワークにつながっているか確かめてから、' +
-           'もう一度お試しください。', 'もう一度読み込む', () => location.reload());
+  // The program's bytes are fetched here rather than by emscripten's loader, so that they are
+  // checked before they run, and a download that breaks off or stalls is told as a failed load.
+  function instantiateWasm(imports, receive) {
+    fetchChecked(root.dataset.wasm, root.dataset.wasmIntegrity,
+                 {stall: load.stall, progress: load.moving})
+      .then(({bytes}) => WebAssembly.instantiate(bytes, imports))
+      .then(({instance, module}) => {
+        if (!load.failing()) receive(instance, module);
+      })
+      .catch((error) => load.fail(error.corrupt === true));
+    return {};
   }
 
   function loadProgram() {
-    Module.locateFile = (file) => (file.endsWith('.wasm') ? root.dataset.wasm : file);
-    Module.onAbort = loadFailed;
+    Module.instantiateWasm = instantiateWasm;
+    Module.onAbort = () => load.fail();
     const script = document.createElement('script');
     script.src = root.dataset.program;
-    script.addEventListener('error', loadFailed);
+    script.integrity = root.dataset.programIntegrity;
     document.head.append(script);
+  }
+
+  // The service worker, set up once the window stands, so that it keeps the files the page has
+  // just loaded (it finds them in the browser's cache) instead of fetching them a second time.
+  function keepForOffline() {
+    navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'}).catch(() => {
+      // Without a worker the page still works; it is only not kept for offline use.
+    });
   }
 
   function offerUpdate() {
@@ -80,16 +73,28 @@
   }
 
   if (!supported()) {
-    notice('このブラウザーでは、この計算機を使えません。新しい版のブラウザーで開いてください。');
+    load.end();
+    load.notice('このブラウザーでは、この計算機を使えません。新しい版のブラウザーで開いてください。');
     return;
   }
+  // The style has loaded or failed by now (a deferred script waits for it); its error may not yet
+  // have been told.
+  const style = document.querySelector('link[rel="stylesheet"]');
+  if (!style.sheet) load.refuse(style);
+  if (load.failing()) return;
+  window.quorvelPage.ready.then(load.end);
   loadProgram();
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
-    // The first worker taking over the page is no update; a later one is.
-    let updates = navigator.serviceWorker.controller ? 1 : 0;
-    navigator.serviceWorker.addEventListener('controllerchange', () => {
-      if (updates++ > 0) offerUpdate();
+    // The worker says which release it serves; a page of another is offered the switch, whether
+    // the new worker took over before this script ran or after.
+    const workers = navigator.serviceWorker;
+    workers.addEventListener('message', (event) => {
+      if (event.data?.release && event.data.release !== root.dataset.release) offerUpdate();
     });
-    navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'});
+    const ask = () => workers.controller?.postMessage('release?');
+    workers.addEventListener('controllerchange', ask);
+    workers.startMessages();
+    ask();
+    window.quorvelPage.ready.then(keepForOffline);
   }
 })();
