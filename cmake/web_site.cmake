@@ -94,7 +94,7 @@ string(STRIP "${GUARD}" GUARD)
 # How long a load may go without a file arriving before the page gives up; a test build waits
 # less, so that its tests of a stalled server are quick.
 if(HOOKS)
-    set(QUORVEL_LOAD_STALL_MS 3000)
+    set(QUORVEL_LOAD_STALL_MS 5000)
 else()
     set(QUORVEL_LOAD_STALL_MS 20000)
 endif()

@@ -6,9 +6,14 @@ export function check(name, ok, detail = '') {
   if (!ok) failures++;
 }
 
+// Objects compare whatever the order of their keys (WebDriver hands them back sorted).
+const sorted = (key, value) => (value && typeof value === 'object' && !Array.isArray(value)
+  ? Object.fromEntries(Object.entries(value).sort(([a], [b]) => (a < b ? -1 : a > b ? 1 : 0)))
+  : value);
+
 export function checkEqual(name, actual, expected) {
-  const a = JSON.stringify(actual);
-  const e = JSON.stringify(expected);
+  const a = JSON.stringify(actual, sorted);
+  const e = JSON.stringify(expected, sorted);
   check(name, a === e, `expected ${e}, got ${a}`);
 }
 

@@ -15,6 +15,7 @@ window.quorvelLoad = (() => {
   let timer = 0;
   let over = false; // started, or its failure told
   let failing = false; // nothing more is to be loaded
+  let arrived = false; // every file is here: what is left takes no network
 
   // A message on the desk where the window would be, with at most one button.
   function notice(text, buttonText = null, action = null) {
@@ -69,8 +70,11 @@ window.quorvelLoad = (() => {
     clearTimeout(timer);
   }
 
-  function fail(corrupt = false) {
+  // reason: what went wrong, kept for whoever looks into it (the console, a test).
+  function fail(corrupt = false, reason = 'stalled') {
     if (over) return;
+    console.warn(`the calculator could not be loaded: ${reason}`);
+    root.dataset.loadFailure = String(reason);
     failing = true;
     end();
     const show = () => notice(corrupt ? corrupted : unreachable, 'もう一度読み込む', afresh);
@@ -80,7 +84,7 @@ window.quorvelLoad = (() => {
 
   // Something arrived: the load goes on.
   function moving() {
-    if (over) return;
+    if (over || arrived) return;
     clearTimeout(timer);
     timer = setTimeout(() => fail(false), stall);
   }
@@ -104,7 +108,8 @@ window.quorvelLoad = (() => {
     if (over || failing) return;
     failing = true;
     moving();
-    refused(element.src || element.href, element.integrity).then(fail);
+    refused(element.src || element.href, element.integrity)
+      .then((corrupt) => fail(corrupt, `${element.src || element.href} refused`));
   }
   // Load and error events of elements do not bubble, but are seen on their way down.
   addEventListener('error', (event) => {
@@ -114,5 +119,12 @@ window.quorvelLoad = (() => {
     if (ownFile(event.target)) moving();
   }, true);
   moving();
-  return {notice, fail, refuse, moving, end, stall, failing: () => failing};
+  // The last file is here. Compiling the program and building the window may take a slow
+  // machine longer than the stall time, and are not waiting for anything.
+  function allArrived() {
+    arrived = true;
+    clearTimeout(timer);
+  }
+
+  return {notice, fail, refuse, moving, allArrived, end, files, stall, failing: () => failing};
 })();

@@ -28,17 +28,20 @@
   function instantiateWasm(imports, receive) {
     fetchChecked(root.dataset.wasm, root.dataset.wasmIntegrity,
                  {stall: load.stall, progress: load.moving})
-      .then(({bytes}) => WebAssembly.instantiate(bytes, imports))
+      .then(({bytes}) => {
+        load.allArrived();
+        return WebAssembly.instantiate(bytes, imports);
+      })
       .then(({instance, module}) => {
         if (!load.failing()) receive(instance, module);
       })
-      .catch((error) => load.fail(error.corrupt === true));
+      .catch((error) => load.fail(error.corrupt === true, error));
     return {};
   }
 
   function loadProgram() {
     Module.instantiateWasm = instantiateWasm;
-    Module.onAbort = () => load.fail();
+    Module.onAbort = (what) => load.fail(false, what);
     const script = document.createElement('script');
     script.src = root.dataset.program;
     script.integrity = root.dataset.programIntegrity;
@@ -47,10 +50,31 @@
 
   // The service worker, set up once the window stands, so that it keeps the files the page has
   // just loaded (it finds them in the browser's cache) instead of fetching them a second time.
-  function keepForOffline() {
+  // A first visit hands its files over in a cache of their own, which the worker drops once it
+  // holds the release: a worker's requests do not reach the page's copies in every engine
+  // (WebKit).
+  async function keepForOffline() {
+    if (!navigator.serviceWorker.controller) await handOver();
     navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'}).catch(() => {
       // Without a worker the page still works; it is only not kept for offline use.
     });
+  }
+
+  async function handOver() {
+    try {
+      const loaded = await caches.open('quorvel-loaded');
+      const page = await fetch(location.href, {cache: 'force-cache'});
+      if (page.ok) await loaded.put(new URL('index.html', location.href).href, page);
+      // Only bytes checked again: what the browser's cache holds now may not be what it held.
+      await Promise.all(load.files().map(async ([url, integrity]) => {
+        const {bytes, response} =
+          await fetchChecked(url, integrity, {cache: 'force-cache', stall: load.stall});
+        const type = response.headers.get('Content-Type') ?? 'application/octet-stream';
+        await loaded.put(url, new Response(bytes, {headers: {'Content-Type': type}}));
+      }));
+    } catch {
+      // The worker fetches what it is not handed.
+    }
   }
 
   function offerUpdate() {
@@ -77,13 +101,20 @@
     load.notice('このブラウザーでは、この計算機を使えません。新しい版のブラウザーで開いてください。');
     return;
   }
-  // The style has loaded or failed by now (a deferred script waits for it); its error may not yet
-  // have been told.
-  const style = document.querySelector('link[rel="stylesheet"]');
-  if (!style.sheet) load.refuse(style);
-  if (load.failing()) return;
-  window.quorvelPage.ready.then(load.end);
-  loadProgram();
+  // The program starts once the style is in: a window without it could not be used. Chromium
+  // and Firefox run this script once the style has loaded or failed (and may tell its error
+  // after), WebKit may run it before; a style that fails is the guard's to tell.
+  function whenStyled(start) {
+    const style = document.querySelector('link[rel="stylesheet"]');
+    if (style.sheet) start();
+    else style.addEventListener('load', start, {once: true});
+  }
+
+  whenStyled(() => {
+    if (load.failing()) return;
+    window.quorvelPage.ready.then(load.end);
+    loadProgram();
+  });
   if ('serviceWorker' in navigator && location.protocol !== 'file:') {
     // The worker says which release it serves; a page of another is offered the switch, whether
     // the new worker took over before this script ran or after.
