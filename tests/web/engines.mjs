@@ -106,6 +106,19 @@ try {
   checkEqual(`${engine}: Down in the group selects 仮分数`, [(await state()).focus,
              await page.evaluate(() => document.querySelector('[data-name=Option6]').checked)],
              ['Option6', true]);
+
+  // A phone's width in a desktop browser, whose scroll bars take room: the page scrolls only
+  // down, never sideways.
+  if (engine === 'firefox') {
+    await page.resize(320, 568);
+    await settle();
+    const sideways = await page.evaluate(() => {
+      const desk = document.getElementById('desk');
+      return {scrolls: desk.scrollWidth - desk.clientWidth, phone: desk.classList.contains('scrolls')};
+    });
+    checkEqual('firefox: at 320 × 568 the phone layout scrolls only down', sideways,
+               {scrolls: 0, phone: true});
+  }
 } finally {
   await page.close();
   await site.stop();

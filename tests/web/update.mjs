@@ -1,7 +1,8 @@
 // A new release reaches the user whole, whatever the host says about caching. The first release
 // is served as python's http.server serves files: no Cache-Control and an old Last-Modified, so
 // the browser keeps them on its own. A second release, built by the same script from a page.js
-// that differs, replaces it on the server. By the second load the page is the new release, every
+// that differs, replaces it on the server under the same Last-Modified, so that only the bytes
+// say the worker's script changed. By the second load the page is the new release, every
 // file it loaded is the new release's, and before that the page says a new version is ready.
 //   node update.mjs SITE_DIR SITE_SOURCE PROGRAM_DIR ICON_DIR WEB_SITE_CMAKE
 import fs from 'node:fs';
@@ -46,15 +47,19 @@ try {
     checkEqual('the page says that a new version is ready',
                await page.$eval('#update', (e) => [e.getAttribute('role'), e.textContent]),
                ['status', '新しい版の準備ができました。新しい版にする']);
-    // The offer covers no control of the window: each ends above it.
-    await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done())));
-    const covered = await page.evaluate(() => {
-      const top = document.getElementById('update').getBoundingClientRect().top;
-      return [...document.querySelectorAll('[data-name]')]
-        .filter((e) => e.getBoundingClientRect().bottom > top + 0.5)
-        .map((e) => e.dataset.name);
-    });
-    checkEqual('the offer covers no control', covered, []);
+    // The offer covers no control of the window: each ends above it, on a small screen and a
+    // wide one.
+    for (const [width, height] of [[800, 600], [1366, 768]]) {
+      await page.setViewport({width, height});
+      await page.evaluate(() => new Promise((done) => requestAnimationFrame(() => done())));
+      const covered = await page.evaluate(() => {
+        const top = document.getElementById('update').getBoundingClientRect().top;
+        return [...document.querySelectorAll('[data-name]')]
+          .filter((e) => e.getBoundingClientRect().bottom > top + 0.5)
+          .map((e) => e.dataset.name);
+      });
+      checkEqual(`at ${width} × ${height} the offer covers no control`, covered, []);
+    }
   }
 
   await Promise.all([page.waitForNavigation(), page.click('#update button').catch(() => page.reload())]);

@@ -1,7 +1,8 @@
 // One page in any of the three engines behind the same few calls, as a user drives it: goto,
-// evaluate, a mouse click at a point, a key press by its KeyboardEvent.code. Chromium and
-// Firefox ESR through puppeteer-core, WebKitGTK through its WebDriver. Given {waitForLoad: false},
-// goto returns once the navigation has begun, for pages that may never finish loading.
+// evaluate, a mouse click at a point, a key press by its KeyboardEvent.code, and in puppeteer's
+// engines a new viewport size. Chromium and Firefox ESR through puppeteer-core, WebKitGTK through
+// its WebDriver. Given {waitForLoad: false}, goto returns once the navigation has begun, for
+// pages that may never finish loading.
 import {launch} from './browser.mjs';
 import {launchWebKit} from './webdriver.mjs';
 
@@ -20,6 +21,7 @@ export async function openEngine(engine, {waitForLoad = true} = {}) {
     evaluate: (fn, ...args) => page.evaluate(fn, ...args),
     click: (x, y) => page.mouse.click(x, y),
     press: (code) => page.keyboard.press(code),
+    resize: (width, height) => page.setViewport({width, height}),
     close: () => browser.close(),
   };
 }

@@ -4,8 +4,7 @@
 'use strict';
 
 (() => {
-  // The window's faces, from the description the program gives (its one list of faces).
-  let face = 'sans-serif';
+  let face = 'sans-serif'; // the window's faces, from the program's one list of them
 
   let controls = new Map(); // control name → element (options: their <input>)
   let labelFonts = new Map(); // label name → its font, for measuring
@@ -33,9 +32,7 @@
     }
   }
 
-  function runEvent(event) {
-    call('qv_event', ['number'], [event]);
-  }
+  const runEvent = (event) => call('qv_event', ['number'], [event]);
 
   // A box or the working window the program opened has been closed: the program goes on.
   function modalClosed() {
@@ -106,19 +103,23 @@
   // The program decides how the window meets the screen (ui/web/window_fit.cpp): scaled whole,
   // or the phone layout wherever a finger's targets would be too small. The page never measures
   // the window, which would lay it out before its first frame.
-  function fit() {
+  function fit(room = document.documentElement.clientWidth) {
     if (!windowElement) return;
     const offer = document.getElementById('update'); // a new release's, at the screen's foot
     const height = window.innerHeight - (offer ? offer.offsetHeight : 0);
     const layout = JSON.parse(Module.ccall('qv_window_layout', 'string',
       ['number', 'number', 'number', 'number'],
-      [window.innerWidth, height, document.documentElement.clientWidth,
+      [window.innerWidth, height, room,
        matchMedia('(pointer: coarse)').matches ? 1 : 0]));
     scale = layout.phone ? 1 : layout.scale;
     // The boxes and the working are drawn at the window's scale too.
     document.documentElement.style.setProperty('--scale', String(scale));
     if (layout.phone) {
       layOutForPhone(layout);
+      // Taller than the screen it scrolls; where a scroll bar takes room (a narrow desktop
+      // browser) it is laid out again in the width left, so that nothing scrolls sideways.
+      const left = desk().clientWidth;
+      if (left < room) fit(left);
       return;
     }
     if (phone) layOutAsDesigned();
@@ -238,9 +239,7 @@
     controls.get(name).style.visibility = visible ? 'visible' : 'hidden';
   }
 
-  function optionSelected(name) {
-    return controls.get(name).checked;
-  }
+  const optionSelected = (name) => controls.get(name).checked;
 
   // The first focus waits for a task of its own: given while the window is being built, it would
   // force the browser's first style and layout, with the Japanese face, into that one long task.
@@ -346,5 +345,5 @@
       resolveReady();
     }, 0)],
   };
-  window.addEventListener('resize', fit);
+  window.addEventListener('resize', () => fit());
 })();
