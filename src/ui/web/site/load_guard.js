@@ -89,6 +89,13 @@ window.quorvelLoad = (() => {
     timer = setTimeout(() => fail(false), stall);
   }
 
+  // The last file is here. Compiling the program and building the window may take a slow
+  // machine longer than the stall time, and are not waiting for anything.
+  function allArrived() {
+    arrived = true;
+    clearTimeout(timer);
+  }
+
   // The browser refused one of the page's files; fetched once more, it tells whether it was
   // missing or arrived with other bytes, so that the message can say which.
   async function refused(url, integrity) {
@@ -119,12 +126,6 @@ window.quorvelLoad = (() => {
     if (ownFile(event.target)) moving();
   }, true);
   moving();
-  // The last file is here. Compiling the program and building the window may take a slow
-  // machine longer than the stall time, and are not waiting for anything.
-  function allArrived() {
-    arrived = true;
-    clearTimeout(timer);
-  }
 
   return {notice, fail, refuse, moving, allArrived, end, files, stall, failing: () => failing};
 })();

@@ -49,10 +49,9 @@
   }
 
   // The service worker, set up once the window stands, so that it keeps the files the page has
-  // just loaded (it finds them in the browser's cache) instead of fetching them a second time.
-  // A first visit hands its files over in a cache of their own, which the worker drops once it
-  // holds the release: a worker's requests do not reach the page's copies in every engine
-  // (WebKit).
+  // just loaded instead of fetching them a second time: a first visit hands them over in a cache
+  // of their own, which the worker drops once it holds the release (a worker's own requests do
+  // not reach the browser's copies in every engine).
   async function keepForOffline() {
     if (!navigator.serviceWorker.controller) await handOver();
     navigator.serviceWorker.register('sw.js', {updateViaCache: 'none'}).catch(() => {
