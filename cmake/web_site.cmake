@@ -34,6 +34,16 @@ function(integrity_of file var)
     set(${var} "${text}=" PARENT_SCOPE)
 endfunction()
 
+# minify(IN OUT OPTION...): IN minified by terser into OUT, with terser's further OPTIONs.
+function(minify in out)
+    execute_process(
+        COMMAND "${TERSER}" "${in}" --ecma 2020 --compress ${ARGN} --output "${out}"
+        RESULT_VARIABLE minified)
+    if(NOT minified EQUAL 0)
+        message(FATAL_ERROR "terser could not minify ${in}")
+    endif()
+endfunction()
+
 # content_named(FILE VAR): copies FILE into assets/ under a name with its hash; VAR = that name,
 # VAR_INTEGRITY = its digest.
 function(content_named file var)
@@ -67,13 +77,7 @@ file(MAKE_DIRECTORY "${bundle_dir}")
 file(WRITE "${bundle_dir}/page.source.js" "${bundle}")
 # Debian's terser runs under Debian's node, whose modules are there.
 set(ENV{NODE_PATH} "/usr/share/nodejs")
-execute_process(
-    COMMAND "${TERSER}" "${bundle_dir}/page.source.js" --ecma 2020 --compress --mangle
-            --output "${bundle_dir}/page.js"
-    RESULT_VARIABLE minified)
-if(NOT minified EQUAL 0)
-    message(FATAL_ERROR "terser could not minify the page's scripts")
-endif()
+minify("${bundle_dir}/page.source.js" "${bundle_dir}/page.js" --mangle)
 content_named("${bundle_dir}/page.js" PAGE_JS)
 set(SCRIPTS "<script src=\"${PAGE_JS}\" integrity=\"${PAGE_JS_INTEGRITY}\" defer></script>\n")
 
@@ -82,13 +86,7 @@ set(SCRIPTS "<script src=\"${PAGE_JS}\" integrity=\"${PAGE_JS_INTEGRITY}\" defer
 file(READ "${SOURCE}/fetch_checked.js" fetch_checked)
 file(READ "${SOURCE}/load_guard.js" guard)
 file(WRITE "${bundle_dir}/guard.source.js" "${fetch_checked}\n${guard}")
-execute_process(
-    COMMAND "${TERSER}" "${bundle_dir}/guard.source.js" --ecma 2020 --compress --mangle
-            --output "${bundle_dir}/guard.js"
-    RESULT_VARIABLE minified)
-if(NOT minified EQUAL 0)
-    message(FATAL_ERROR "terser could not minify the page's guard")
-endif()
+minify("${bundle_dir}/guard.source.js" "${bundle_dir}/guard.js" --mangle)
 file(READ "${bundle_dir}/guard.js" GUARD)
 string(STRIP "${GUARD}" GUARD)
 # How long a load may go without a file arriving before the page gives up; a test build waits
@@ -107,13 +105,8 @@ file(WRITE "${bundle_dir}/page.css" "${style}")
 content_named("${bundle_dir}/page.css" PAGE_CSS)
 # emscripten's loader too, its own top-level names as well but Module, which the page's
 # scripts set and read.
-execute_process(
-    COMMAND "${TERSER}" "${PROGRAM}/quorvel.js" --ecma 2020 --compress --toplevel
-            --mangle "reserved=['Module']" --output "${bundle_dir}/quorvel.js"
-    RESULT_VARIABLE minified)
-if(NOT minified EQUAL 0)
-    message(FATAL_ERROR "terser could not minify the program's loader")
-endif()
+minify("${PROGRAM}/quorvel.js" "${bundle_dir}/quorvel.js" --toplevel
+       --mangle "reserved=['Module']")
 content_named("${bundle_dir}/quorvel.js" PROGRAM_JS)
 content_named("${PROGRAM}/quorvel.wasm" PROGRAM_WASM)
 # The page's release: its version, its files and its own text, so that a page can tell whether
