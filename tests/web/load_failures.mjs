@@ -118,8 +118,9 @@ try {
                [kept.controlled, kept.kept], [true, 1]);
     await site.stop();
 
-    // An update that cannot be had. Left out in WebKit, whose page after a mended stall now
-    // and then has a file of the new release refused; not yet understood.
+    // An update that cannot be had. Left out in WebKit: there a page loading while the new
+    // worker activates has its requests go to the server, not to either worker (the new one
+    // stays 'activating'), and fails; not yet understood.
     for (const [what, file, kinds] of engine === 'webkit' ? [] : updateFaults) {
       for (const kind of kinds) {
         const site = await serve(siteDir, {caching: 'hosted'});
@@ -148,8 +149,9 @@ try {
           await page.evaluate(() => document.querySelector('#update button').click());
           updated = await nextLoad(offered, (x) => x.built);
         }
-        checkEqual(`${engine}: … and once the server is mended the update arrives`,
-                   [updated.release, updated.kept], ['second', 1]);
+        checkEqual(`${engine}: … and once the server is mended the update arrives (the release ` +
+                   'before kept for a page that began to load it)',
+                   [updated.release, updated.kept], ['second', 2]);
         await site.stop();
       }
     }
