@@ -61,7 +61,8 @@ const nextLoad = (previous, accept, ms = 20000) =>
   until(state, (s) => s.load !== previous.load && accept(s), ms);
 const started = {load: 0};
 // The server's last answers, to show with a failure.
-const answers = (site) => `\n     ${site.sent.slice(-12).map((s) => `${s.path} ${s.status}`).join(', ')}`;
+const answers = (site) =>
+  `\n     ${site.sent.slice(-12).map((s) => `${s.path} ${s.status}`).join(', ')}`;
 const pause = (ms) => new Promise((resolve) => setTimeout(resolve, ms));
 let workers = false;
 
@@ -77,7 +78,7 @@ try {
       const failed = await nextLoad(before, (s) => s.notice || s.built, 3 * stall + 10000);
       const took = Date.now() - begun;
       checkEqual(`${engine}: ${what} ${described[kind]}: the page says so, its button focused`,
-                 failed.notice && {...failed.notice, why: undefined}, {text: told[kind], button: 'もう一度読み込む', focused: true});
+                 failed.notice, {text: told[kind], button: 'もう一度読み込む', focused: true});
       check(`${engine}: … within the stall time (${stall} ms) and a second`, took < stall + 1000,
             `${took} ms`);
       site.fault(() => false);
