@@ -138,5 +138,31 @@ TEST_F(CaptionFitTest, TheSignsStayWholeInsideTheirLabels) {
     }
 }
 
+// The operator and ＝ stand between the numerators and the denominators, level with the fraction
+// bars, and the answer's sign with the bar it stands before, whatever the face's ascent: a face
+// with a taller line (Noto Sans CJK's ascent is 1.16 em against the designed face's 0.88) must
+// not sink them below the bars.
+TEST_F(CaptionFitTest, TheSignsSitLevelWithTheFractionBarsInAnyFace) {
+    struct Sign {
+        LabelId label;
+        std::string text;
+        double fromBar; // how far the ink's middle may be from the bar, as faces draw the sign
+    };
+    const std::vector<Sign> signs = {
+        {LabelId::Label3, "＋", 3},
+        {LabelId::Label3, "×", 3},
+        {LabelId::Label4, "=", 3},
+        {LabelId::Label5, "-", 4.5}, // a hyphen, at the middle of the digits' height
+    };
+    const double barY = window_.line(LineId::Line1)->geometry().center().y();
+    for (const Sign& sign : signs) {
+        write(window_, sign.label, sign.text);
+        const CaptionLabel& label = *window_.label(sign.label);
+        SCOPED_TRACE(nameOf(sign.label) + " = " + sign.text);
+        const double inkCentre = drawnInk(label).center().y() + label.geometry().top();
+        EXPECT_NEAR(inkCentre, barY, sign.fromBar);
+    }
+}
+
 } // namespace
 } // namespace quorvel::ui

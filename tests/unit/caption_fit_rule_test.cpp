@@ -54,13 +54,33 @@ INSTANTIATE_TEST_SUITE_P(CaptionFit, FittingCaption,
                                            AlignmentCase{"centred", Alignment::Centre, 4.5}),
                          [](const auto& row) { return std::string(row.param.name); });
 
-TEST(CaptionFit, AFaceWithATallLineMovesUpJustEnoughToKeepTheGlyphsWhole) {
-    // An ascent of 1.16 em puts the baseline at 18.56, below the 17-pixel label.
+TEST(CaptionFit, AFaceWithATallLineIsDrawnOnTheDesignedFacesBaseline) {
+    // An ascent of 1.16 em would put the baseline at 18.56, below the 17-pixel label, and the
+    // text lower than the designed face has it (0.859 em: 13.744).
     const CaptionLayout layout = fitCaption("12", box(41), faceWithAscent(1.16));
     EXPECT_FALSE(layout.asDesigned);
     EXPECT_DOUBLE_EQ(layout.pixelSize, 16);
-    EXPECT_DOUBLE_EQ(layout.baseline, 17);
+    EXPECT_DOUBLE_EQ(layout.baseline, 0.859 * 16);
     EXPECT_EQ(layout.text, "12");
+}
+
+TEST(CaptionFit, AFaceCloseToTheDesignedOneKeepsItsOwnLine) {
+    const CaptionLayout layout = fitCaption("12", box(41), faceWithAscent(0.9));
+    EXPECT_TRUE(layout.asDesigned);
+    EXPECT_DOUBLE_EQ(layout.baseline, 0.9 * 16);
+}
+
+TEST(CaptionFit, GlyphsBelowTheBaselineMoveUpJustEnoughToStayWhole) {
+    // Ink from 0.6 em above the baseline to 0.3 em below: on the designed baseline (13.744) it
+    // would end at 18.544, past the 17-pixel label.
+    const MeasureText hanging = [](std::string_view text, double px) {
+        const double advance = 0.5 * px * static_cast<double>(codePoints(text));
+        return TextExtent{advance, 0, -0.6 * px, advance, 0.3 * px, 1.16 * px};
+    };
+    const CaptionLayout layout = fitCaption("12", box(41), hanging);
+    EXPECT_FALSE(layout.asDesigned);
+    EXPECT_DOUBLE_EQ(layout.pixelSize, 16);
+    EXPECT_DOUBLE_EQ(layout.baseline, 17 - 0.3 * 16);
 }
 
 TEST(CaptionFit, ATooWideCaptionIsDrawnWholeAtTheLargestSizeThatFits) {

@@ -1,6 +1,7 @@
 #include "ui/controls/caption_fit.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace quorvel::ui {
 namespace {
@@ -10,6 +11,20 @@ constexpr std::string_view kEllipsis = "…";
 constexpr double kSlack = 0.01;
 // The size search stops when the interval is this small.
 constexpr double kSizeStep = 0.25;
+// The designed face's ascent, in ems (ＭＳ Ｐゴシック's, 220 of 256; IPAPGothic's is 0.88), and how
+// far another face's may be from it and still be drawn on its own line.
+constexpr double kDesignedAscentEm = 0.859;
+constexpr double kAscentToleranceEm = 0.06;
+
+// Where a line aligned to the label's top puts its baseline: the face's own ascent, as the toolkit
+// draws it, unless that is far from the designed face's. Noto Sans CJK's line is a third taller
+// (ascent 1.16 em): on it, the operator and ＝ would sit below the fraction bars and the digits on
+// their fields' bottom edge, so the text goes where the designed face has it.
+double topBaseline(const TextExtent& extent, double pixelSize) {
+    const double designed = kDesignedAscentEm * pixelSize;
+    return std::abs(extent.ascent - designed) <= kAscentToleranceEm * pixelSize ? extent.ascent
+                                                                                : designed;
+}
 
 // From the leftmost to the rightmost pixel the text covers, its ink or its advance.
 double span(const TextExtent& extent) {
@@ -60,8 +75,8 @@ bool inkInside(const TextExtent& extent, double x, double baseline, const Captio
 // The line aligned to the top of the label, moved no further than needed to keep the ink inside
 // it: a face whose line is taller than the label (a large ascent) would otherwise lose the
 // bottom of every glyph.
-double inkKeepingBaseline(const TextExtent& extent, const CaptionBox& box) {
-    double baseline = extent.ascent;
+double inkKeepingBaseline(const TextExtent& extent, double pixelSize, const CaptionBox& box) {
+    double baseline = topBaseline(extent, pixelSize);
     if (baseline + extent.inkBottom > box.height) {
         baseline = box.height - extent.inkBottom;
     }
@@ -77,7 +92,7 @@ CaptionLayout placed(std::string text, const TextExtent& extent, double pixelSiz
     layout.text = std::move(text);
     layout.pixelSize = pixelSize;
     layout.x = inkKeepingX(extent, box);
-    layout.baseline = inkKeepingBaseline(extent, box);
+    layout.baseline = inkKeepingBaseline(extent, pixelSize, box);
     layout.asDesigned = false;
     return layout;
 }
@@ -104,7 +119,8 @@ CaptionLayout fitCaption(std::string_view caption, const CaptionBox& box,
     }
     const TextExtent designed = measure(caption, box.designPixelSize);
     const double x = designedX(designed, box);
-    if (inkInside(designed, x, designed.ascent, box)) {
+    if (topBaseline(designed, box.designPixelSize) == designed.ascent &&
+        inkInside(designed, x, designed.ascent, box)) {
         CaptionLayout layout;
         layout.text = std::string(caption);
         layout.pixelSize = box.designPixelSize;
@@ -113,8 +129,9 @@ CaptionLayout fitCaption(std::string_view caption, const CaptionBox& box,
         return layout;
     }
     if (fitsWidth(designed, box) && fitsHeight(designed, box)) {
-        // It fits at the designed size, but the face's line is taller than the label, or a
-        // glyph reaches past the side: the same size, moved just inside.
+        // It fits at the designed size, but the face's line is unlike the designed face's or
+        // taller than the label, or a glyph reaches past the side: the same size, placed by
+        // the program.
         return placed(std::string(caption), designed, box.designPixelSize, box);
     }
 

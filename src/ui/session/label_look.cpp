@@ -43,6 +43,9 @@ LabelLook lookOf(LabelId label, std::string_view caption, std::optional<Colour> 
     look.accessibleName = std::string(row.description) + " " + spokenCaption(label, caption) +
                           (back == ActiveFieldColor ? "（入力中）" : "");
     look.accessibleDescription = std::string(row.description);
+    if (back == ActiveFieldColor) {
+        look.typingReadout = look.tooltip.empty() ? std::string() : look.accessibleName;
+    }
     return look;
 }
 

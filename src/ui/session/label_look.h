@@ -28,6 +28,9 @@ struct LabelLook {
     std::string tooltip;        // the whole caption when it is not drawn whole as designed
     std::string accessibleName; // what a screen reader reads for it
     std::string accessibleDescription;
+    // Only for the field being typed into: the whole value where the field shows it shortened,
+    // else empty. A display with room for one line under the fields (the phone page) shows it.
+    std::optional<std::string> typingReadout;
 };
 
 // The label with this caption and back colour, laid out on the display.

@@ -8,11 +8,12 @@ mergeInto(LibraryManager.library, {
     quorvelPage.remove();
   },
   qv_show_label: function (name, caption, shown, pixelSize, x, baseline, asDesigned, colour,
-                          tooltip, accessibleName, description) {
+                          tooltip, accessibleName, description, readout) {
     quorvelPage.showLabel(UTF8ToString(name), {
       caption: UTF8ToString(caption), shown: UTF8ToString(shown), pixelSize, x, baseline,
       asDesigned: !!asDesigned, back: UTF8ToString(colour), tooltip: UTF8ToString(tooltip),
       name: UTF8ToString(accessibleName), description: UTF8ToString(description),
+      readout: readout ? UTF8ToString(readout) : null,
     });
   },
   qv_set_line_visible: function (name, visible) {

@@ -8,7 +8,8 @@ void qv_remove_page();
 // A label as the session laid it out; an empty colour is the window's background.
 void qv_show_label(const char* name, const char* caption, const char* shown, double pixelSize,
                    double x, double baseline, int asDesigned, const char* cssColour,
-                   const char* tooltip, const char* accessibleName, const char* description);
+                   const char* tooltip, const char* accessibleName, const char* description,
+                   const char* typingReadout);
 void qv_set_line_visible(const char* name, int visible);
 // Opens a box or a secondary window (its description as JSON) and returns at once; the page
 // calls qv_modal_closed when the user has closed it.

@@ -171,6 +171,8 @@ std::string pageDescription() {
     array(json, "options", optionTable(), option);
     array(json, "menu", menuTable(), menuCommand);
     tabOrderNames(json);
+    // A tab cannot close itself: what stands in the window's place once it has ended.
+    json.key("ended").value("計算機を終了しました。").key("again").value("もう一度使う");
     json.key("fault").value(FaultText).end();
     return json.text();
 }

@@ -121,7 +121,8 @@ void WebWindow::showLabel(LabelId label, const session::LabelLook& look) {
                   layout.text.c_str(), layout.pixelSize, layout.x, layout.baseline,
                   layout.asDesigned ? 1 : 0, look.back ? cssColour(*look.back).c_str() : "",
                   look.tooltip.c_str(), look.accessibleName.c_str(),
-                  look.accessibleDescription.c_str());
+                  look.accessibleDescription.c_str(),
+                  look.typingReadout ? look.typingReadout->c_str() : nullptr);
 }
 
 void WebWindow::setLineVisible(LineId line, bool visible) {

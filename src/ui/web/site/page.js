@@ -217,9 +217,7 @@
     label.setAttribute('aria-description', look.description);
     ink.textContent = look.shown;
     // On a phone, typing into a field too narrow for its value shows the whole value below.
-    if (phone && readout && look.back.toUpperCase() === '#80FF80') {
-      readout.textContent = look.tooltip ? look.name : '';
-    }
+    if (phone && readout && look.readout !== null) readout.textContent = look.readout;
     if (look.asDesigned) {
       ink.className = 'ink';
       ink.removeAttribute('style');
@@ -255,7 +253,7 @@
 
   // 終了: a tab cannot close itself, so the window goes and the page says so. After a fault the
   // page says what the program says of one.
-  function end(words = '計算機を終了しました。') {
+  function end(words) {
     if (ended) return;
     ended = true;
     if (!windowElement) return;
@@ -267,10 +265,10 @@
     note.className = 'ended';
     note.setAttribute('role', 'status');
     const text = document.createElement('p');
-    text.textContent = words;
+    text.textContent = words ?? description.ended;
     const again = document.createElement('button');
     again.type = 'button';
-    again.textContent = 'もう一度使う';
+    again.textContent = description.again;
     again.addEventListener('click', () => location.reload());
     note.append(text, again);
     windowElement.append(note);
@@ -303,7 +301,7 @@
   // Something failed outside the program's own guard: the window cannot be trusted any more.
   function fail(error) {
     console.error(error);
-    if (windowElement && !ended) end(description?.fault ?? '計算機を終了しました。');
+    if (windowElement && !ended) end(description.fault);
   }
   window.addEventListener('unhandledrejection', (e) => fail(e.reason));
   window.addEventListener('error', (e) => fail(e.error ?? e.message));
