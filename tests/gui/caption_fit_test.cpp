@@ -141,7 +141,7 @@ TEST_F(CaptionFitTest, TheSignsStayWholeInsideTheirLabels) {
 // The operator and ＝ stand between the numerators and the denominators, level with the fraction
 // bars, and the answer's sign with the bar it stands before, whatever the face's ascent: a face
 // with a taller line (Noto Sans CJK's ascent is 1.16 em against the designed face's 0.88) must
-// not sink them below the bars.
+// not sink them below the bars. With QUORVEL_SCREENSHOT_DIR set it saves a picture of the window.
 TEST_F(CaptionFitTest, TheSignsSitLevelWithTheFractionBarsInAnyFace) {
     struct Sign {
         LabelId label;
@@ -161,6 +161,15 @@ TEST_F(CaptionFitTest, TheSignsSitLevelWithTheFractionBarsInAnyFace) {
         SCOPED_TRACE(nameOf(sign.label) + " = " + sign.text);
         const double inkCentre = drawnInk(label).center().y() + label.geometry().top();
         EXPECT_NEAR(inkCentre, barY, sign.fromBar);
+    }
+    const QByteArray directory = qgetenv("QUORVEL_SCREENSHOT_DIR");
+    if (!directory.isEmpty()) {
+        for (const Caption& value : valuesOfDesignedSize()) {
+            write(window_, value.label, value.text);
+        }
+        window_.grab().save(QString::fromLocal8Bit(directory) + QStringLiteral("/signs-") +
+                            QFontInfo(window_.label(LabelId::Label3)->font()).family() +
+                            QStringLiteral(".png"));
     }
 }
 

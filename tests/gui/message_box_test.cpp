@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QFontInfo>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
@@ -53,6 +54,34 @@ TEST(MessageBox, FromTheMenuByKeyboardGivesTheFocusBackToTheButton) {
     EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Command14");
     QTest::keyClick(window.windowHandle(), Qt::Key_Tab);
     EXPECT_EQ(QApplication::focusWidget()->objectName().toStdString(), "Command15");
+}
+
+// On a display of two or more device pixels to the pixel, the box's icon is drawn for it, not a
+// small picture enlarged (run at 2× by window.scale_2x). With QUORVEL_SCREENSHOT_DIR set it saves
+// a picture of the box.
+TEST(MessageBox, ItsIconHasAPixelForEveryDevicePixel) {
+    MainWindow window;
+    window.show();
+    QPixmap icon;
+    QObject::connect(&window, &MainWindow::messageBoxAboutToShow, &window,
+                     [&icon](QMessageBox* box, const QString& /*text*/) {
+                         QTimer::singleShot(0, box, [box, &icon] {
+                             const auto* label =
+                                 box->findChild<QLabel*>(QStringLiteral("qt_msgboxex_icon_label"));
+                             if (label != nullptr) {
+                                 icon = label->pixmap();
+                             }
+                             const QByteArray directory = qgetenv("QUORVEL_SCREENSHOT_DIR");
+                             if (!directory.isEmpty()) {
+                                 box->grab().save(QString::fromLocal8Bit(directory) +
+                                                  QStringLiteral("/message-box.png"));
+                             }
+                             box->button(QMessageBox::Ok)->click();
+                         });
+                     });
+    window.findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    ASSERT_FALSE(icon.isNull());
+    EXPECT_DOUBLE_EQ(icon.devicePixelRatio(), window.devicePixelRatioF());
 }
 
 } // namespace

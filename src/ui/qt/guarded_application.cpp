@@ -1,6 +1,7 @@
 #include "ui/qt/guarded_application.h"
 
 #include "app/toolkit.h"
+#include "ui/qt/box_icon.h"
 #include "ui/qt/qt_text.h"
 
 #include <QMessageBox>
@@ -13,7 +14,9 @@ bool GuardedApplication::notify(QObject* receiver, QEvent* event) {
     } catch (...) {
         if (!faulted_) {
             faulted_ = true;
-            QMessageBox::critical(nullptr, toQString(ErrorBoxTitle), toQString(FaultText));
+            QMessageBox box(QMessageBox::Critical, toQString(ErrorBoxTitle), toQString(FaultText));
+            drawIconForItsDisplay(box);
+            box.exec();
         }
         exit(3);
         return true;

@@ -2,6 +2,7 @@
 
 #include "ui/controls/control_tables.h"
 #include "ui/controls/geometry.h"
+#include "ui/qt/box_icon.h"
 #include "ui/qt/described_dialog.h"
 #include "ui/qt/fonts.h"
 #include "ui/qt/information_box_accessible.h"
@@ -201,6 +202,7 @@ session::ModalEnd MainWindow::messageBox(std::string_view text, std::string_view
     box.setTextFormat(Qt::PlainText);
     // A box is a window of its own and inherits nothing: give it the window's Japanese face.
     box.setFont(font());
+    drawIconForItsDisplay(box);
     emit messageBoxAboutToShow(&box, programText);
     box.exec();
     // Give the keyboard back to the calculator even where no window manager does so.
