@@ -114,7 +114,10 @@
       input.dataset.name = field.name;
       input.style.width = `${described.fieldDigits + 1}ch`;
       const caption = element('label', {htmlFor: field.name}, field.caption);
-      row.append(caption, input);
+      // A caption and its field wrap to the next line together, never apart.
+      const pair = element('span', {className: 'field'});
+      pair.append(caption, input);
+      row.append(pair);
     }
     if (row.children.length) parts.push(row);
     if (described.replyName) {
