@@ -119,11 +119,11 @@ try {
                [kept.controlled, kept.kept], [true, 1]);
     await site.stop();
 
-    // An update that cannot be had. Left out in WebKit: there a page loading while the new
-    // worker activates has its requests go to the server, not to either worker (the new one
-    // stays 'activating'), and fails; not yet understood.
-    for (const [what, file, kinds] of engine === 'webkit' ? [] : updateFaults) {
-      for (const kind of kinds) {
+    // An update that cannot be had. In WebKit a stalled update is left out: once its install has
+    // given up, the next update check after the server is mended does not always start a new
+    // one within a minute.
+    for (const [what, file, kinds] of updateFaults) {
+      for (const kind of kinds.filter((k) => engine !== 'webkit' || k !== 'stall')) {
         const site = await serve(siteDir, {caching: 'hosted'});
         const previous = await state();
         await page.goto(site.url);
