@@ -6,6 +6,8 @@
 # runs what needs a display under its own Xvfb.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck source=under_wine.bash
+source "$root/tools/screenshots/under_wine.bash"
 out=$(mkdir -p "$1" && cd "$1" && pwd)
 
 # Linux: the window test saves its pictures as it goes.
@@ -17,27 +19,11 @@ QT_QPA_PLATFORM=offscreen QUORVEL_EXPECTED_FACE=IPAPGothic QUORVEL_SCREENSHOT_DI
 
 # Windows, under Wine with a window manager, by real clicks and keys.
 cat >"$out/.wine-shots.sh" <<'SCRIPT'
-set -euo pipefail
-export LANG=ja_JP.UTF-8
-openbox >/dev/null 2>&1 &
-"$RUN_WINE" "$EXE" &
-window=$(timeout 90 xdotool search --sync --name '^Quorvel$' | head -n1)
-xdotool windowfocus --sync "$window"
-sleep 1
-menu=$(( $("$X11_PROBE" size "$window" | cut -d' ' -f2) - 293 ))
-click() { xdotool mousemove --window "$window" "$1" $((menu + $2)) click 1; sleep 0.3; }
-type_() { xdotool type --delay 100 "$1"; sleep 0.3; }
 shoot() {
     "$X11_PROBE" tap 125 # keypad =
     sleep 0.5
-    xdotool key --delay 400 Alt_L Right Right Return
-    sleep 2
-    local w
-    for w in $(xdotool search --onlyvisible --name '.'); do
-        if [[ "$(xdotool getwindowname "$w")" == 途中式 ]]; then
-            import -window "$w" "$OUT/$1"
-        fi
-    done
+    open_menu 2
+    shoot_titled 途中式 "$1"
     xdotool key Escape
     sleep 1
 }
@@ -49,8 +35,6 @@ click 84 16; type_ 1; click 84 48; type_ 2147483647; xdotool key KP_Subtract
 click 220 16; type_ 1; click 220 48; type_ 1
 shoot working-ten-digits-wine.png
 SCRIPT
-RUN_WINE="$root/tools/wine/run-wine" EXE="$root/build/windows/src/quorvel.exe" \
-    X11_PROBE="$root/build/windows/tests/win32/x11-probe" OUT="$out" \
-    xvfb-run -a -s "-screen 0 1024x768x24 -nolisten tcp" bash "$out/.wine-shots.sh"
+under_wine "$root" "$out" "$out/.wine-shots.sh"
 rm "$out/.wine-shots.sh"
 ls "$out"
