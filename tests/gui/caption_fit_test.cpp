@@ -140,7 +140,7 @@ TEST_F(CaptionFitTest, TheSignsStayWholeInsideTheirLabels) {
 
 // The operator and ＝ stand between the numerators and the denominators, level with the fraction
 // bars, and the answer's sign with the bar it stands before, whatever the face's ascent: a face
-// with a taller line (Noto Sans CJK's ascent is 1.16 em against the designed face's 0.88) must
+// with a taller line (Noto Sans CJK's ascent is 1.16 em against the designed face's 0.86) must
 // not sink them below the bars. With QUORVEL_SCREENSHOT_DIR set it saves a picture of the window.
 TEST_F(CaptionFitTest, TheSignsSitLevelWithTheFractionBarsInAnyFace) {
     struct Sign {
