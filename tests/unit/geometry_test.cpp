@@ -27,13 +27,13 @@ INSTANTIATE_TEST_SUITE_P(Densities, PixelsOfTwips,
                                            Scaled{-15, 96, -1}));
 
 TEST(BarRect, IsOnePixelHighFromItsFirstToItsLastPixel) {
-    const LineRow line3{LineId::Line3, "Line3", 5280, 480, 6240, 480};
+    const LineRow line3{LineId::Line3, "Line3", 5280, 480, 6240, 480, PhoneRow::Answer};
     const PixelRect at96 = barRect(line3, 96);
     EXPECT_EQ(at96.left, 352);
     EXPECT_EQ(at96.top, 32);
     EXPECT_EQ(at96.width, 65);
     EXPECT_EQ(at96.height, 1);
-    const LineRow reversed{LineId::Line3, "Line3", 6240, 480, 5280, 480};
+    const LineRow reversed{LineId::Line3, "Line3", 6240, 480, 5280, 480, PhoneRow::Answer};
     EXPECT_EQ(barRect(reversed, 144).left, barRect(line3, 144).left);
     EXPECT_EQ(barRect(reversed, 144).width, barRect(line3, 144).width);
 }

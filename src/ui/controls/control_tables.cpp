@@ -12,21 +12,37 @@ namespace {
 
 using namespace rows;
 
-// Every control that takes a place in the window has exactly one place in the tab order, so no
-// binding can leave one out; a control missing there, or named twice, stops the build.
-static_assert(eachNamedOnce(kTabOrder, kLabels, kButtons, std::array{kFrame}, kOptions),
-              "every label, button, option and the frame need exactly one place in the tab order");
+// Every tab index is held by exactly one control, so no binding can leave a control out of the
+// order or make it twice; a row with an index missing, repeated or out of range stops the build.
+static_assert(std::none_of(kTabOrder.begin(), kTabOrder.end(),
+                           [](std::string_view name) { return name.empty(); }),
+              "every tab index 0 ... 37 needs exactly one label, button, option or the frame");
 
-// Every button, option and menu command has its event: a control added to the tables without one
-// stops the build instead of doing nothing, or failing, at run time.
-template <typename Rows> constexpr bool everyRowHasAnEvent(const Rows& rows) {
-    return std::all_of(rows.begin(), rows.end(), [](const auto& row) {
-        return session::eventOfControl(row.name).has_value();
-    });
+// How many controls and menu commands raise an event.
+constexpr int raisersOf(Event event) {
+    int raisers = 0;
+    forEachClick(
+        [&](std::string_view, std::optional<Event> click) { raisers += click == event ? 1 : 0; });
+    return raisers;
 }
-static_assert(everyRowHasAnEvent(kButtons), "a button without a row in the event table");
-static_assert(everyRowHasAnEvent(kOptions), "an option without a row in the event table");
-static_assert(everyRowHasAnEvent(kMenu), "a menu command without a row in the event table");
+
+// Every event but the load step is raised by exactly one control or menu command, and has its
+// row (its id on Windows, what is said after it) in the event table: a control whose event is
+// missing there, or shared with another, stops the build instead of failing at run time.
+static_assert(
+    [] {
+        int clicks = 0;
+        forEachClick([&](std::string_view, std::optional<Event> click) {
+            clicks += click.has_value() ? 1 : 0;
+        });
+        return std::all_of(session::kEventTable.begin(), session::kEventTable.end(),
+                           [](const session::EventRow& row) {
+                               return raisersOf(row.event) ==
+                                      (row.event == Event::Form_Load ? 0 : 1);
+                           }) &&
+               clicks + 1 == static_cast<int>(session::kEventTable.size());
+    }(),
+    "every event but the load step needs exactly one control and one row in the event table");
 
 // The row of each label, by its number: every label has exactly one.
 constexpr std::array<std::size_t, 13> kLabelRowIndex = [] {
@@ -82,6 +98,26 @@ std::span<const MenuCommandRow> menuTable() {
 }
 std::span<const std::string_view> tabOrder() {
     return kTabOrder;
+}
+
+std::optional<Event> eventOfControl(std::string_view name) {
+    std::optional<Event> event;
+    forEachClick([&](std::string_view control, std::optional<Event> click) {
+        if (control == name) {
+            event = click;
+        }
+    });
+    return event;
+}
+
+std::string_view controlOfEvent(Event event) {
+    std::string_view name;
+    forEachClick([&](std::string_view control, std::optional<Event> click) {
+        if (click == event) {
+            name = control;
+        }
+    });
+    return name;
 }
 
 std::string accessibleNameOf(const ButtonRow& row) {

@@ -1,14 +1,18 @@
 #pragma once
 
+#include "app/events.h"
 #include "app/toolkit.h"
 
+#include <cstdint>
 #include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 
-// The window's controls as data: one row per control, positions and sizes in twips as the
-// layout was drawn (15 twips make one pixel at 96 dpi), colours as &HBBGGRR.
+// The window's controls as data: one row per control with all that is known of it (its place,
+// caption, font, what it is for, the event it raises, its tab index and its place on a phone),
+// positions and sizes in twips as the layout was drawn (15 twips make one pixel at 96 dpi),
+// colours as &HBBGGRR.
 namespace quorvel::ui {
 
 inline constexpr int kTwipsPerPixel = 15;
@@ -45,6 +49,10 @@ struct Rect {
     int height;
 };
 
+// Which row of a phone's display a label or bar stands in: the first operand with the operator,
+// the second operand, or = with the answer.
+enum class PhoneRow : std::uint8_t { First, Second, Answer };
+
 struct LabelRow {
     LabelId id;
     std::string_view name;
@@ -54,6 +62,9 @@ struct LabelRow {
     std::optional<Colour> back;
     std::optional<Colour> text;
     Alignment alignment;
+    std::optional<Event> click; // an entry field's: clicking it makes it the active field
+    int tab;                    // its tab index; a label never takes the focus
+    PhoneRow phone;
     std::string_view description; // what it is, for assistive technology
 };
 
@@ -64,13 +75,21 @@ struct LineRow {
     int y1;
     int x2;
     int y2;
+    PhoneRow phone;
 };
+
+// A button's or the frame's place among a phone's keys, in CSS pixels of a grid for a screen
+// kPhoneReferenceWidth wide.
+using PhoneKeyPlace = Rect;
 
 struct ButtonRow {
     std::string_view name;
     std::string_view caption;
     Rect rect;
     FontChoice font;
+    Event click;
+    int tab;
+    PhoneKeyPlace phone;
     std::string_view description;
 };
 
@@ -78,22 +97,28 @@ struct FrameRow {
     std::string_view name;
     std::string_view caption;
     Rect rect;
+    int tab; // held, never taken: the focus goes to its options
+    PhoneKeyPlace phone;
     std::string_view description;
 };
 
-// Option buttons stand inside the frame; their rectangles are relative to it.
+// Option buttons stand inside the frame; their rectangles are relative to it, and on a phone
+// they stand side by side in the frame's key.
 struct OptionRow {
     OptionId id;
     std::string_view name;
     std::string_view caption;
     Rect rect;
     bool selected;
+    Event click;
+    int tab;
     std::string_view description;
 };
 
 struct MenuCommandRow {
     std::string_view name;
     std::string_view caption;
+    Event click;
 };
 
 std::span<const LabelRow> labelTable();
@@ -111,5 +136,10 @@ std::span<const OptionRow> optionTable();
 std::span<const MenuCommandRow> menuTable();
 // Control names by tab index; labels and the frame hold an index but never take the focus.
 std::span<const std::string_view> tabOrder();
+// The event a control or menu command raises when it is used; none for one that reacts to
+// nothing (the answer's labels, the frame, the bars).
+std::optional<Event> eventOfControl(std::string_view name);
+// The control or menu command that raises an event; "" for the load step.
+std::string_view controlOfEvent(Event event);
 
 } // namespace quorvel::ui

@@ -7,64 +7,62 @@
 namespace quorvel::ui {
 namespace {
 
-constexpr std::array<PhoneDisplayRow, 15> kRows{{
-    {"Label9", 0},
-    {"Label8", 0},
-    {"Label7", 0},
-    {"Line1", 0},
-    {"Label3", 0},
-    {"Label12", 1},
-    {"Label11", 1},
-    {"Label10", 1},
-    {"Line2", 1},
-    {"Label4", 2},
-    {"Label5", 2},
-    {"Label6", 2},
-    {"Label2", 2},
-    {"Label1", 2},
-    {"Line3", 2},
-}};
+using namespace rows;
 
-// Rows of 48 pixels with 4 between them: the field keys, the keypad with its operators, the
-// keys that clear and end, and the display-mode group.
-// clang-format off
-constexpr std::array<PhoneKey, 24> kKeys{{
-        {"Command18",   2,   0,  60, 48}, {"Command19",  66,   0,  60, 48},
-        {"Command20", 130,   0,  60, 48}, {"Command21", 194,   0,  60, 48},
-        {"Command24", 258,   0,  60, 48},
-        {"Command11",   2,  52,  76, 48}, {"Command12",  82,  52,  76, 48},
-        {"Command13", 162,  52,  76, 48}, {"Command17", 242,  52,  76, 48},
-        {"Command8",    2, 104,  76, 48}, {"Command9",   82, 104,  76, 48},
-        {"Command10", 162, 104,  76, 48}, {"Command16", 242, 104,  76, 48},
-        {"Command5",    2, 156,  76, 48}, {"Command6",   82, 156,  76, 48},
-        {"Command7",  162, 156,  76, 48}, {"Command15", 242, 156,  76, 48},
-        {"Command4",    2, 208,  76, 48}, {"Command1",   82, 208, 156, 48},
-        {"Command14", 242, 208,  76, 48},
-        {"Command3",    2, 260, 100, 48}, {"Command22", 106, 260, 104, 48},
-        {"Command2",  214, 260, 104, 48},
-        {"Frame2",      2, 312, 316, 62},
-}};
-// clang-format on
-
-template <typename Rows> constexpr auto namesOf(const Rows& rows) {
-    std::array<std::string_view, std::tuple_size_v<Rows>> names{};
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        names.at(i) = rows.at(i).name;
+// The display's controls, the labels and then the bars, each in its row.
+constexpr auto kDisplay = [] {
+    std::array<PhoneDisplayRow, kLabels.size() + kLines.size()> display{};
+    std::size_t at = 0;
+    for (const LabelRow& row : kLabels) {
+        display.at(at++) = {row.name, static_cast<int>(row.phone)};
     }
-    return names;
+    for (const LineRow& row : kLines) {
+        display.at(at++) = {row.name, static_cast<int>(row.phone)};
+    }
+    return display;
+}();
+
+// The keys: the buttons, then the display-mode group.
+constexpr auto kKeys = [] {
+    std::array<PhoneKey, kButtons.size() + 1> keys{};
+    std::size_t at = 0;
+    for (const ButtonRow& row : kButtons) {
+        keys.at(at++) = {row.name, row.phone.left, row.phone.top, row.phone.width,
+                         row.phone.height};
+    }
+    keys.at(at) = {kFrame.name, kFrame.phone.left, kFrame.phone.top, kFrame.phone.width,
+                   kFrame.phone.height};
+    return keys;
+}();
+
+[[nodiscard]] constexpr bool overlap(const PhoneKey& a, const PhoneKey& b) {
+    return a.left < b.left + b.width && b.left < a.left + a.width && a.top < b.top + b.height &&
+           b.top < a.top + a.height;
 }
 
-// The phone shows every control of the window once: the labels and bars in the display, the
-// buttons and the display-mode group as keys.
-static_assert(rows::eachNamedOnce(namesOf(kRows), rows::kLabels, rows::kLines),
-              "every label and line needs exactly one place in the phone's display");
-static_assert(rows::eachNamedOnce(namesOf(kKeys), rows::kButtons, std::array{rows::kFrame}),
-              "every button and the frame need exactly one place among the phone's keys");
+// Every key stands inside the grid's width, a finger's height at the least, and apart from every
+// other key: a key placed over another, or half off the screen, stops the build.
+static_assert(
+    [] {
+        for (std::size_t i = 0; i < kKeys.size(); ++i) {
+            const PhoneKey& key = kKeys.at(i);
+            if (key.left < 0 || key.left + key.width > kPhoneReferenceWidth || key.height < 44) {
+                return false;
+            }
+            for (std::size_t j = i + 1; j < kKeys.size(); ++j) {
+                if (overlap(key, kKeys.at(j))) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    }(),
+    "a phone key overlaps another, or stands outside the grid, or is under a finger's height");
 
 } // namespace
 
 std::span<const PhoneDisplayRow> phoneDisplay() {
-    return kRows;
+    return kDisplay;
 }
 
 std::span<const PhoneKey> phoneKeys() {

@@ -1,6 +1,6 @@
 #include "ui/qt/widgets.h"
 
-#include "ui/session/event_table.h"
+#include "ui/controls/control_tables.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -10,7 +10,7 @@ namespace quorvel::ui {
 
 ClickableLabel::ClickableLabel(const LabelRow& row, QWidget* parent)
     : CaptionLabel(row, parent) {
-    setAttribute(Qt::WA_TransparentForMouseEvents, !session::eventOfControl(row.name));
+    setAttribute(Qt::WA_TransparentForMouseEvents, !row.click.has_value());
 }
 
 void ClickableLabel::mousePressEvent(QMouseEvent* event) {

@@ -11,7 +11,7 @@ constexpr int kNoId = 0xFFFF;
 } // namespace
 
 int controlIdOf(std::string_view control) {
-    if (const auto event = eventOfControl(control)) {
+    if (const auto event = ui::eventOfControl(control)) {
         return eventRowOf(*event)->id;
     }
     for (const ui::LabelRow& row : ui::labelTable()) {

@@ -36,18 +36,16 @@ Session::Session(NativeWindow& window)
 // every platform (a Windows radio button reports such a click, Qt and the browser do not).
 bool Session::choosesAgain(Event event) {
     const auto options = ui::optionTable();
-    const EventRow* row = eventRowOf(event);
-    const bool isOption = row != nullptr && std::any_of(options.begin(), options.end(),
-                                                        [row](const ui::OptionRow& option) {
-                                                            return option.name == row->control;
-                                                        });
-    if (!isOption) {
+    const auto option =
+        std::find_if(options.begin(), options.end(),
+                     [event](const ui::OptionRow& row) { return row.click == event; });
+    if (option == options.end()) {
         return false;
     }
-    if (row->control == chosenOption_) {
+    if (option->name == chosenOption_) {
         return true;
     }
-    chosenOption_ = row->control;
+    chosenOption_ = option->name;
     return false;
 }
 
@@ -124,7 +122,7 @@ void Session::fault() {
 }
 
 void Session::activate(std::string_view control) {
-    if (const auto event = eventOfControl(control)) {
+    if (const auto event = ui::eventOfControl(control)) {
         activate(*event);
     }
 }

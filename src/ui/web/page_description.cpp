@@ -4,7 +4,6 @@
 #include "ui/controls/faces.h"
 #include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
-#include "ui/session/event_table.h"
 #include "ui/web/css_units.h"
 #include "ui/web/window_fit.h"
 
@@ -41,7 +40,7 @@ void optionalColour(JsonWriter& json, const std::optional<Colour>& colour) {
 // The event a click on the control runs, by its number; null for a control without a handler.
 void event(JsonWriter& json, std::string_view control) {
     json.key("click");
-    if (const auto click = session::eventOfControl(control)) {
+    if (const auto click = eventOfControl(control)) {
         json.value(static_cast<int>(*click));
     } else {
         json.null();

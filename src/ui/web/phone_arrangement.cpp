@@ -3,7 +3,6 @@
 #include "ui/controls/control_tables.h"
 #include "ui/controls/geometry.h"
 #include "ui/controls/phone_layout.h"
-#include "ui/session/event_table.h"
 #include "ui/web/css_units.h"
 
 #include <algorithm>
@@ -69,7 +68,7 @@ double rowsWidth(const std::vector<DisplayItem>& items, const Rows& rows) {
 // The smallest distance between the centres of two fields (the larger of across and down).
 double closestFields(const std::vector<DisplayItem>& items) {
     const auto isField = [](const DisplayItem& item) {
-        return session::eventOfControl(item.name).has_value();
+        return eventOfControl(item.name).has_value();
     };
     double closest = std::numeric_limits<double>::infinity();
     for (const DisplayItem& a : items) {

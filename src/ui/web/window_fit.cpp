@@ -3,7 +3,6 @@
 #include "ui/controls/control_tables.h"
 #include "ui/controls/geometry.h"
 #include "ui/controls/json.h"
-#include "ui/session/event_table.h"
 #include "ui/web/css_units.h"
 
 #include <algorithm>
@@ -51,7 +50,7 @@ double smallestDesignedTarget() {
             std::min({smallest, static_cast<double>(p.width), static_cast<double>(p.height)});
     };
     for (const LabelRow& row : labelTable()) {
-        if (session::eventOfControl(row.name).has_value()) {
+        if (row.click.has_value()) {
             take(row.rect);
         }
     }

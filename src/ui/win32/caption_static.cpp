@@ -1,7 +1,7 @@
 #include "ui/win32/caption_static.h"
 
+#include "ui/controls/control_tables.h"
 #include "ui/controls/geometry.h"
-#include "ui/session/event_table.h"
 #include "ui/win32/fonts.h"
 #include "ui/win32/message_guard.h"
 #include "ui/win32/named_accessible.h"
@@ -56,8 +56,7 @@ CaptionStatic::CaptionStatic(const LabelRow& row, HWND parent, int id, int dpi, 
     // Only a label with a click handler takes clicks; the others let them through. Each starts a
     // group of its own for the dialog manager, as every control but the options after the first.
     const DWORD style = WS_CHILD | WS_VISIBLE | WS_GROUP | SS_NOPREFIX |
-                        alignmentStyle(row.alignment) |
-                        (session::eventOfControl(row.name) ? SS_NOTIFY : 0);
+                        alignmentStyle(row.alignment) | (row.click ? SS_NOTIFY : 0);
     const PixelRect r = pixelRect(row.rect, dpi);
     hwnd_ = CreateWindowExW(0, L"STATIC", caption_.c_str(), style, r.left, r.top, r.width, r.height,
                             parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), nullptr,
