@@ -6,8 +6,8 @@
 #include <string_view>
 
 // The window's controls, one row each, as data the compiler can check: the tables behind
-// control_tables.h, for the other tables that name the same controls (the phone layout, the
-// events) to be checked against them when they are built.
+// control_tables.h. What is ordered or placed across controls (the tab order, the phone's keys)
+// is read from the rows here and checked when the program is built.
 namespace quorvel::ui::rows {
 
 using enum Alignment;
