@@ -110,16 +110,6 @@ std::optional<Event> eventOfControl(std::string_view name) {
     return event;
 }
 
-std::string_view controlOfEvent(Event event) {
-    std::string_view name;
-    forEachClick([&](std::string_view control, std::optional<Event> click) {
-        if (click == event) {
-            name = control;
-        }
-    });
-    return name;
-}
-
 std::string accessibleNameOf(const ButtonRow& row) {
     const std::int16_t code = OperatorOfSymbol(row.caption);
     if (code == OperatorNone) {

@@ -139,7 +139,5 @@ std::span<const std::string_view> tabOrder();
 // The event a control or menu command raises when it is used; none for one that reacts to
 // nothing (the answer's labels, the frame, the bars).
 std::optional<Event> eventOfControl(std::string_view name);
-// The control or menu command that raises an event; "" for the load step.
-std::string_view controlOfEvent(Event event);
 
 } // namespace quorvel::ui
